@@ -1,0 +1,38 @@
+# The two commands of a fresh machine: `make run` and `make test`.
+BUILD ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?=
+
+.PHONY: deps run test build build-release bench asan clean
+
+deps:
+	@scripts/install-deps
+
+build-release: deps
+	@cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD)-release -j$(JOBS) --target varion
+
+run: build-release
+	$(BUILD)-release/app/varion
+
+build: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+bench: deps
+	@cmake -S . -B $(BUILD)-release -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD)-release -j$(JOBS)
+	@for b in $(BUILD)-release/bench/*_bench; do $$b; done
+
+# The core tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	@cmake -S . -B $(BUILD)-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARION_SANITIZE=ON \
+	  -DVARION_WITH_UI=OFF -DVARION_WITH_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD)-asan -j$(JOBS)
+	ctest --test-dir $(BUILD)-asan --output-on-failure -j$(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-asan

@@ -1,0 +1,22 @@
+// The subcommands of varion-cli. Each takes the arguments after its name and returns the
+// exit code: 0 success, 2 bad arguments or input.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace varion::cli {
+
+using Parancs = int (*)(const std::vector<std::string>& args);
+
+struct ParancsLeiras {
+    std::string_view Nev;
+    std::string_view Hasznalat;
+    Parancs Futtatas;
+};
+
+// Subcommands, one per file.
+// (Later subcommands add their line here and in the table of main.cpp.)
+
+} // namespace varion::cli

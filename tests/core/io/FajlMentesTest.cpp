@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "io/FajlMentes.h"
+#include "io/KisVeg.h"
+
+namespace varion::io {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct IdeiglenesMappa {
+    fs::path Utvonal;
+    IdeiglenesMappa() {
+        Utvonal =
+            fs::temp_directory_path() / ("varion-teszt-" + std::to_string(::getpid()) + "-" +
+                                         std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        fs::create_directories(Utvonal);
+    }
+    ~IdeiglenesMappa() { fs::remove_all(Utvonal); }
+};
+
+TEST(BiztosMentes, HibaEsetenARegiFajlMarad) {
+    IdeiglenesMappa m;
+    const auto cel = m.Utvonal / "adat.bin";
+    const std::vector<std::uint8_t> regi{1, 2, 3}, uj(100000, 7);
+    ASSERT_TRUE(BiztosMentes(cel, regi));
+    EXPECT_FALSE(BiztosMentes(cel, uj, 50000)); // fails half-way
+    EXPECT_EQ(FajlBeolvasas(cel), regi);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m.Utvonal), fs::directory_iterator()), 1)
+        << "no temporary file is left behind";
+    ASSERT_TRUE(BiztosMentes(cel, uj));
+    EXPECT_EQ(FajlBeolvasas(cel), uj);
+    EXPECT_FALSE(BiztosMentes(m.Utvonal / "nincs" / "ilyen.bin", regi));
+    EXPECT_FALSE(FajlBeolvasas(m.Utvonal / "nincs.bin"));
+}
+
+TEST(KisVeg, IrasOlvasasEsRovidAdat) {
+    Iro iro;
+    iro.Int32(-2);
+    iro.Int16(0x1234);
+    iro.Byte(9);
+    EXPECT_EQ(iro.Adat(), (std::vector<std::uint8_t>{0xFE, 0xFF, 0xFF, 0xFF, 0x34, 0x12, 9}));
+    Olvaso o(iro.Adat());
+    std::int32_t i = 0;
+    std::int16_t h = 0;
+    std::uint8_t b = 0;
+    EXPECT_TRUE(o.Int32(i) && o.Int16(h) && o.Byte(b));
+    EXPECT_EQ(i, -2);
+    EXPECT_EQ(h, 0x1234);
+    EXPECT_EQ(b, 9);
+    EXPECT_FALSE(o.Byte(b));
+    EXPECT_TRUE(o.Hibas());
+    Olvaso rovid(std::span(iro.Adat()).first(3));
+    EXPECT_FALSE(rovid.Int32(i));
+    EXPECT_FALSE(rovid.Byte(b)) << "a failed reader stays failed";
+}
+
+} // namespace
+} // namespace varion::io
