@@ -19,7 +19,6 @@ std::string Tartalom(const std::filesystem::path& p) {
 } // namespace
 
 CliEredmeny CliFuttatas(const std::string& argumentumok) {
-#ifdef VARION_CLI_PATH
     const auto mappa = std::filesystem::temp_directory_path();
     const std::string alap = "varion-cli-" + std::to_string(::getpid());
     const auto ki = mappa / (alap + ".out"), hiba = mappa / (alap + ".err");
@@ -33,10 +32,6 @@ CliEredmeny CliFuttatas(const std::string& argumentumok) {
     std::filesystem::remove(ki);
     std::filesystem::remove(hiba);
     return e;
-#else
-    (void)argumentumok;
-    return {};
-#endif
 }
 
 } // namespace varion::teszt
