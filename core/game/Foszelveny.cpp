@@ -69,6 +69,7 @@ TFoszelveny::TFoszelveny(int jatek, FoszelvenyKornyezet& kornyezet, Uzenetek& uz
     stat_.assign(static_cast<std::size_t>(max), 0);
     for (int n = 1; n <= max; ++n) CellaIr(n).Sugo = CellaSugo(CellaJeloles::Jeloletlen, n);
     parancsok_.Kijelol(Parancs::NormalAlak);
+    Frissites(true);
 }
 
 bool TFoszelveny::Fix(int n) const {
