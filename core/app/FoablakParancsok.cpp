@@ -1,4 +1,5 @@
 #include "app/FoablakParancsok.h"
+#include "draws/HuzasAdatbazis.h"
 
 namespace varion {
 

@@ -186,9 +186,6 @@ private:
     std::array<MenuAllapot, MenuDb> menuk_;
 };
 
-inline constexpr std::string_view NincsAdatbazisSzoveg =
-    "Nem található az aktuális lottójáték adatbázisa!\r\rJavaslat: telepítse újra a programot.";
-
 std::string SajatSzamokSugoSzoveg(int jatek);
 
 } // namespace varion

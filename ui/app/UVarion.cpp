@@ -14,6 +14,7 @@
 #include "app/UIkonok.h"
 #include "app/USugo.h"
 #include "app/UUzenetek.h"
+#include "draws/HuzasStatisztika.h"
 #include "game/Jatek.h"
 #include "game/UFoszelveny.h"
 #include "game/UVelSzam.h"
@@ -51,9 +52,9 @@ bool CsoportVege(Parancs p) {
 } // namespace
 
 TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platform,
-                   Veletlen& veletlen, HuzasForras huzasok, QWidget* szulo)
+                   Veletlen& veletlen, QWidget* szulo)
     : QMainWindow(szulo), programKonyvtar_(std::move(programKonyvtar)), u_(u), platform_(platform),
-      veletlen_(veletlen), huzasok_(std::move(huzasok)) {
+      veletlen_(veletlen) {
     setWindowTitle(Qs(JatekAdat(beall_.Jatek).FoablakFelirat));
     resize(1024, 720);
     QPalette p = palette();
@@ -312,20 +313,20 @@ void TFoablak::FoszelvenyEpitese() {
 }
 
 void TFoablak::AdatbazisBetoltes() {
-    vanAdatbazis_ = false;
-    if (!huzasok_.Betoltes) {
-        // Without a draw reader the statistic views have nothing to show.
-        for (Parancs p : {Parancs::HanyszorHuztak, Parancs::HanyHuzasOta})
-            allapot_[p].Engedelyezve = false;
-        return;
-    }
-    vanAdatbazis_ = huzasok_.Betoltes(programKonyvtar_, beall_.Jatek);
+    // The loader names a missing or damaged file itself.
+    const auto e =
+        huzasDb_.HuzasokBe(programKonyvtar_ / AdatbazisFajl(beall_.Jatek), beall_.Jatek, u_);
+    vanAdatbazis_ = e == BetoltesEredmeny::Rendben;
     if (vanAdatbazis_) {
         allapot_.VanAdatbazisAction();
+        statTartomany_ = TeljesTartomany(huzasDb_.HuzasDb());
     } else {
         allapot_.NincsAdatbazisAction();
-        u_.HibaUzenet(NincsAdatbazisSzoveg);
     }
+}
+
+void TFoablak::SetStatTartomany(Tartomany t) {
+    statTartomany_ = Igazitas(t, huzasDb_.HuzasDb());
 }
 
 void TFoablak::JatekValtas(int jatek) {
@@ -367,8 +368,10 @@ void TFoablak::VisszatoltesAjanlasa() {
 }
 
 std::optional<std::vector<int>> TFoablak::HuzasStatisztika(NezetMod m) {
-    if (!vanAdatbazis_ || !huzasok_.Statisztika) return std::nullopt;
-    return huzasok_.Statisztika(m);
+    if (!vanAdatbazis_ || huzasDb_.Ures()) return std::nullopt;
+    const auto ertekek = m == NezetMod::Hanyszor ? HanyszorHuztak(huzasDb_, statTartomany_)
+                                                 : HanyHuzasOta(huzasDb_, statTartomany_);
+    return std::vector<int>(ertekek.begin(), ertekek.end());
 }
 
 } // namespace varion::ui

@@ -13,6 +13,7 @@
 #include "app/FoablakParancsok.h"
 #include "app/Inditas.h"
 #include "app/Sugo.h"
+#include "draws/HuzasAdatbazis.h"
 #include "game/Foszelveny.h"
 
 class QToolBar;
@@ -23,20 +24,11 @@ class TFoszelvenyAblak;
 class TVelSzam;
 class TSugoAblak;
 
-// The draw file of the current game, as far as the main window needs it; the draw database
-// plugs in here.
-struct HuzasForras {
-    // Loads the game's draw file from the program folder; false when it is missing.
-    std::function<bool(const std::filesystem::path& programKonyvtar, int jatek)> Betoltes;
-    // Per-number values of a statistic view over the ticket's draw range.
-    std::function<std::optional<std::vector<int>>(NezetMod)> Statisztika;
-};
-
 class TFoablak final : public QMainWindow, public FoszelvenyKornyezet {
     Q_OBJECT
 public:
     TFoablak(std::filesystem::path programKonyvtar, Uzenetek& u, InditasPlatform& platform,
-             Veletlen& veletlen, HuzasForras huzasok = {}, QWidget* szulo = nullptr);
+             Veletlen& veletlen, QWidget* szulo = nullptr);
     ~TFoablak() override;
 
     // The start-up sequence; false when the program must end.
@@ -48,6 +40,10 @@ public:
     const std::filesystem::path& ProgramKonyvtar() const { return programKonyvtar_; }
     std::filesystem::path JatekKonyvtar() const;
     bool VanAdatbazis() const { return vanAdatbazis_; }
+    const HuzasAdatbazis& Huzasok() const { return huzasDb_; }
+    // The draw range of the ticket's statistics.
+    void SetStatTartomany(Tartomany t);
+    Tartomany StatTartomany() const { return statTartomany_; }
     const QString& BetoltendoFajl() const { return betoltendo_; }
 
     FoablakAllapot& Allapot() { return allapot_; }
@@ -85,7 +81,8 @@ private:
     Uzenetek& u_;
     InditasPlatform& platform_;
     Veletlen& veletlen_;
-    HuzasForras huzasok_;
+    HuzasAdatbazis huzasDb_;
+    Tartomany statTartomany_;
     Beallitasok beall_;
     FoablakAllapot allapot_;
     std::array<QAction*, ParancsDb> akciok_{};
