@@ -69,7 +69,9 @@ void TCellaTer::paintEvent(QPaintEvent*) {
         }
         betu.setBold(c.Felkover);
         p.setFont(betu);
-        p.setPen(SzinErtek(sz_.Bejegyzes(c.SzovegSzin)));
+        // A locked ticket greys its free numbers, so the lock shows on the ticket itself.
+        p.setPen(!isEnabled() && !c.Emelt ? QColor(160, 160, 160)
+                                          : SzinErtek(sz_.Bejegyzes(c.SzovegSzin)));
         const QRect szovegHely = c.Emelt ? r.adjusted(0, 0, -1, -1) : r.adjusted(1, 1, 0, 0);
         p.drawText(szovegHely, Qt::AlignCenter, c.Szoveg);
     }
@@ -137,13 +139,13 @@ TSzelveny::TSzelveny(QWidget* tulajdonos, int jatek, SzelvFajta fajta, bool torl
         riportPanel_->setLineWidth(1);
         riportPanel_->setAutoFillBackground(true);
         auto* l = new QVBoxLayout(riportPanel_);
-        l->setContentsMargins(3, 3, 3, 3);
+        l->setContentsMargins(4, 2, 3, 2);
         riportCimke_ = new QLabel(QStringLiteral(" Kijelölve: "), riportPanel_);
         QFont courier(QStringLiteral("Courier New"));
         courier.setStyleHint(QFont::Monospace);
-        courier.setPointSize(9);
+        courier.setPointSize(8);
         riportCimke_->setFont(courier);
-        riportCimke_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        riportCimke_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         l->addWidget(riportCimke_);
         riportPanel_->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(riportPanel_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {

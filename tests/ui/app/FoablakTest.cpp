@@ -201,21 +201,23 @@ TEST(Foablak, ZarolasF9EsFeloldas) {
     EXPECT_TRUE(p.ablak->Akcio(Parancs::Hatoslotto)->isEnabled());
 }
 
-TEST(Foablak, StatisztikaNezetekValodiOtoslottoHuzasokkal) {
+// The operator's Ötöslottó history as the game-5 draw file of the program folder.
+bool ValodiOtoslotto(const fs::path& programKonyvtar) {
     const fs::path csv = fs::path(VARION_SHARED_DATA) / "otos.csv";
-    if (!fs::exists(csv)) GTEST_SKIP() << "no draw history at " << csv;
-    Program p(true, false);
-    fs::create_directories(p.mappa.Utvonal / "Dat");
-    {
-        HuzasAdatbazis db(5);
-        std::ifstream be(csv, std::ios::binary);
-        const std::string szoveg{std::istreambuf_iterator<char>(be), {}};
-        ASSERT_TRUE(HuzasImport(db, szoveg).has_value());
-        RogzitoUzenetek csendes;
-        csendes.MindentElfogad();
-        ASSERT_TRUE(
-            db.AdatbazisMentese(p.mappa.Utvonal / AdatbazisFajl(5), SajatVerzio(), csendes));
-    }
+    if (!fs::exists(csv)) return false;
+    HuzasAdatbazis db(5);
+    std::ifstream be(csv, std::ios::binary);
+    const std::string szoveg{std::istreambuf_iterator<char>(be), {}};
+    if (!HuzasImport(db, szoveg).has_value()) return false;
+    RogzitoUzenetek csendes;
+    csendes.MindentElfogad();
+    fs::create_directories(programKonyvtar / "Dat");
+    return db.AdatbazisMentese(programKonyvtar / AdatbazisFajl(5), SajatVerzio(), csendes);
+}
+
+TEST(Foablak, StatisztikaNezetekValodiOtoslottoHuzasokkal) {
+    Program p;
+    if (!ValodiOtoslotto(p.mappa.Utvonal)) GTEST_SKIP() << "no draw history in " VARION_SHARED_DATA;
     ASSERT_TRUE(p.Indit());
     const auto& db = p.ablak->Huzasok();
     ASSERT_GT(db.HuzasDb(), 100);
@@ -260,6 +262,7 @@ TEST(Foablak, Kepernyokepek) {
     if (mappa.isEmpty()) GTEST_SKIP() << "set VARION_KEPEK to a folder";
     Program p;
     p.u.MindentElfogad();
+    ValodiOtoslotto(p.mappa.Utvonal);
     ASSERT_TRUE(p.Indit());
     p.ablak->resize(1100, 760);
     p.ablak->show();
