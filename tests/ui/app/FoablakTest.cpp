@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -277,6 +278,7 @@ TEST(Foablak, Kepernyokepek) {
     p.Katt(71, Qt::ControlModifier);
     p.ablak->Akcio(Parancs::VeletlenSzam)->trigger();
     kep(QStringLiteral("otos"));
+    QGuiApplication::primaryScreen()->grabWindow(0).save(mappa + QStringLiteral("/kepernyo.png"));
     p.Parancs(Parancs::Zarol);
     kep(QStringLiteral("zarolt"));
     p.Parancs(Parancs::Zarol);
