@@ -1,6 +1,7 @@
 // The desktop program.
 #include <QApplication>
 #include <QInputDevice>
+#include <QProxyStyle>
 #include <filesystem>
 
 #include "app/Inditas.h"
@@ -26,6 +27,16 @@ public:
     }
 };
 
+// Hints appear after 100 ms.
+class VarionStilus final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* o = nullptr, const QWidget* w = nullptr,
+                  QStyleHintReturn* r = nullptr) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) return 100;
+        return QProxyStyle::styleHint(hint, o, w, r);
+    }
+};
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -36,6 +47,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication::setApplicationName(QStringLiteral("Varion"));
+    QApplication::setStyle(new VarionStilus);
     varion::ProgramVeletlenCsere(nullptr);
     static varion::ValodiVeletlen veletlen(varion::OraMag());
     varion::ProgramVeletlenCsere(&veletlen);

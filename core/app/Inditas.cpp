@@ -1,10 +1,12 @@
 #include "app/Inditas.h"
 
+#include <array>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <system_error>
 
+#include "app/FajlNevek.h"
 #include "game/Jatek.h"
 
 namespace varion {
@@ -80,12 +82,22 @@ void InditasiBeallitasok(const fs::path& programKonyvtar, Beallitasok& b, Uzenet
     std::error_code ec;
     if (fs::exists(ini, ec)) {
         if (BeallitasOlvasas(ini, b, u)) fs::remove(ini, ec);
-        for (const char* nev : {"tesz.tip", "tesz5.tip", "tesz6.tip", "tesz7.tip"})
-            fs::remove(programKonyvtar / nev, ec);
+        for (std::string_view nev : SegedFajlok) fs::remove(programKonyvtar / nev, ec);
     } else {
         for (int j = 5; j <= 7; ++j) b.IniDirJatek(j) = JatekKonyvtar(programKonyvtar, j).string();
     }
     BeallitasIras(ini, b, JatekKonyvtar(programKonyvtar, b.Jatek).string(), u);
+}
+
+std::optional<int> ParancssoriJatek(const fs::path& fajl) {
+    std::ifstream be(fajl, std::ios::binary);
+    std::array<char, 20> fej{};
+    if (!be.read(fej.data(), fej.size())) return std::nullopt;
+    const auto b = [&](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(fej[i]));
+    };
+    const auto jatek = static_cast<std::int32_t>(b(16) | b(17) << 8 | b(18) << 16 | b(19) << 24);
+    return ErvenyesJatek(jatek) ? jatek : 5;
 }
 
 } // namespace varion

@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "app/FajlNevek.h"
 #include "app/ProgramVerzio.h"
 #include "app/UIkonok.h"
 #include "app/USugo.h"
@@ -63,9 +64,11 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     MenukEpitese();
     statusBar()->setSizeGripEnabled(false);
     velSzam_ = new TVelSzam(this, u_);
+    qApp->installEventFilter(this);
 }
 
 TFoablak::~TFoablak() {
+    qApp->removeEventFilter(this);
     foszelveny_.reset();
 }
 
@@ -119,6 +122,7 @@ void TFoablak::MenukEpitese() {
 }
 
 bool TFoablak::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::ToolTip && !beall_.HintStatus) return true; // bubbles switched off
     if (o == eszkoztar_->widgetForAction(Akcio(Parancs::Temakorok)) &&
         (e->type() == QEvent::Enter || e->type() == QEvent::Leave)) {
         sugoKiemelt_ = e->type() == QEvent::Enter;
@@ -265,13 +269,10 @@ bool TFoablak::Inditas(const QStringList& argumentumok) {
     }
     backupEngedve_ = true;
     std::error_code ec;
-    const fs::path back = programKonyvtar_ / ("back" + std::to_string(beall_.Jatek) + ".tip");
     InditasiBeallitasok(programKonyvtar_, beall_, u_);
     u_.Jovahagyas = beall_.Jovahagyas;
     u_.Inform = beall_.Inform;
-    const bool vanBack =
-        fs::exists(programKonyvtar_ / ("back" + std::to_string(beall_.Jatek) + ".tip"), ec);
-    (void)back;
+    const bool vanBack = fs::exists(programKonyvtar_ / BackNev(beall_.Jatek), ec);
     allapot_.Beallit(Parancs::Visszatoltes, vanBack,
                      vanBack ? " Az előző bontás számsorának és feltételeinek visszatöltése. "
                              : " Nincs visszatöltésre alkalmas állomány. ");
@@ -283,6 +284,14 @@ bool TFoablak::Inditas(const QStringList& argumentumok) {
 }
 
 void TFoablak::VarionIni() {
+    if (!betoltendo_.isEmpty() && !parancssorOlvasva_) {
+        // The file named on the command line decides the game it is loaded into.
+        parancssorOlvasva_ = true;
+        if (const auto j = ParancssoriJatek(betoltendo_.toStdString())) {
+            beall_.Jatek = *j;
+            allapot_.Kijelol(Parancs::SorrendValtozatlan);
+        }
+    }
     const auto& j = JatekAdat(beall_.Jatek);
     setWindowTitle(Qs(j.FoablakFelirat));
     std::error_code ec;
@@ -335,6 +344,7 @@ void TFoablak::JatekValtas(int jatek) {
     FeltetelekTorlese();
     beall_.Jatek = jatek;
     VarionIni();
+    huzasDb_.HuzTorlesEng(programKonyvtar_ / AdatbazisFajl(huzasDb_.Jatek()), SajatVerzio(), u_);
     vanAdatbazis_ = false;
     FoszelvenyEpitese();
     AdatbazisBetoltes();
@@ -354,6 +364,7 @@ void TFoablak::closeEvent(QCloseEvent* e) {
         BeallitasIras(programKonyvtar_ / std::string(BeallitasFajlNev), beall_,
                       JatekKonyvtar().string(), u_);
     FeltetelekTorlese();
+    huzasDb_.HuzTorlesEng(programKonyvtar_ / AdatbazisFajl(huzasDb_.Jatek()), SajatVerzio(), u_);
     e->accept();
 }
 

@@ -96,6 +96,7 @@ private:
     bool vanSugo_ = false;
     bool sugoKiemelt_ = false;
     bool backupEngedve_ = true;
+    bool parancssorOlvasva_ = false;
 };
 
 inline constexpr std::string_view KilepesKerdes = "Biztos kilép a programból?";

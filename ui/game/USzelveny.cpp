@@ -109,7 +109,7 @@ bool TCellaTer::event(QEvent* e) {
         auto* h = static_cast<QHelpEvent*>(e);
         const int n = Talalat(sz_.meretek_, h->pos().x(), h->pos().y());
         if (n > 0 && sz_.buborek_ && sz_.cellaBuborek_)
-            QToolTip::showText(h->globalPos(), sz_.GetCella(n).Sugo.trimmed(), this);
+            QToolTip::showText(h->globalPos(), sz_.GetCella(n).Sugo.trimmed(), this, {}, 20000);
         else
             QToolTip::hideText();
         return true;
