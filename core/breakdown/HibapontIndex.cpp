@@ -3,14 +3,6 @@
 #include <bit>
 
 namespace varion {
-namespace {
-
-// Above this many subsets the table would cost too much memory; the masks are then
-// scanned from the newest row instead (still a handful of operations per row).
-constexpr std::uint64_t TablaKorlat = std::uint64_t{1} << 23;
-
-} // namespace
-
 HibapontIndex::Maszk HibapontIndex::MaszkBol(const std::uint8_t* sor, int k) {
     Maszk m;
     for (int i = 0; i < k; ++i) {

@@ -26,6 +26,10 @@ public:
     int Utkozes(const std::uint8_t* jelolt) const;
     std::int32_t Sorok() const { return static_cast<std::int32_t>(maszkok_.size()); }
 
+    // Above this many subsets the table would cost too much memory; the masks are then
+    // scanned from the newest row instead (a few operations per row).
+    static inline std::uint64_t TablaKorlat = std::uint64_t{1} << 23;
+
 private:
     struct Maszk {
         std::uint64_t a = 0, b = 0;
