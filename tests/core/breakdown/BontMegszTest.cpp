@@ -66,8 +66,8 @@ TEST(VegeUzenetek, UresBontasElsoNemTeljesultFeltetelVagyTalalatiArany) {
         "aránya\r\rKérem, gondolja újra a feltételek párosítását, illetve\raz alkalmazott "
         "logikai és/vagy numerikus értékeket.\r\rA feltétetelek párosításától függően az "
         "is előfordulhat,\rhogy nem a jelzett feltétel beállításai szorulnak korrekcióra!\r ");
-    EXPECT_EQ(UresBontasUzenet(a, 0x0442).substr(0, 44),
-              "Az alábbi feltétel nem teljesült:\r\r   »  \r\r");
+    EXPECT_TRUE(
+        UresBontasUzenet(a, 0x0442).starts_with("Az alábbi feltétel nem teljesült:\r\r   »  \r\r"));
     a.TalArBe = 1;
     EXPECT_EQ(UresBontasUzenet(a, 0),
               "Nem teljesült a találati arányok feltétel.\r\rÁllítson be más találati arányt!");
