@@ -12,9 +12,11 @@
 
 #include "app/FajlNevek.h"
 #include "app/ProgramVerzio.h"
+#include "app/SzamsorFajl.h"
 #include "app/UIkonok.h"
 #include "app/USugo.h"
 #include "app/UUzenetek.h"
+#include "breakdown/UBontMegsz.h"
 #include "draws/HuzasStatisztika.h"
 #include "game/Jatek.h"
 #include "game/UFoszelveny.h"
@@ -328,14 +330,10 @@ void TFoablak::AdatbazisBetoltes() {
     vanAdatbazis_ = e == BetoltesEredmeny::Rendben;
     if (vanAdatbazis_) {
         allapot_.VanAdatbazisAction();
-        statTartomany_ = TeljesTartomany(huzasDb_.HuzasDb());
+        tartomanyok_.MindenHuzas(huzasDb_.HuzasDb());
     } else {
         allapot_.NincsAdatbazisAction();
     }
-}
-
-void TFoablak::SetStatTartomany(Tartomany t) {
-    statTartomany_ = Igazitas(t, huzasDb_.HuzasDb());
 }
 
 void TFoablak::JatekValtas(int jatek) {
@@ -369,7 +367,31 @@ void TFoablak::closeEvent(QCloseEvent* e) {
 }
 
 void TFoablak::FeltetelekTorlese() {
-    // Conditions and the last-breakdown backup arrive with the conditions window.
+    BackMentese();
+    varion::FeltetelekTorlese(feltetelek_, bontas_);
+    allapot_.BontMenuAll(allapot_[Menu::Bontas].Engedelyezve, VanKeszBontas());
+}
+
+bool TFoablak::BontasEldobhato() {
+    // The row of the finished breakdown is kept before anything may throw it away.
+    if (VanKeszBontas()) BackMentese();
+    const bool mentve = foszelveny_ && foszelveny_->Foszelveny().Szamok().SzamsorMentve;
+    return BontTorlesEng2(bontas_, feltetelek_, mentve, u_);
+}
+
+void TFoablak::BackMentese() {
+    std::error_code ec;
+    const fs::path back = programKonyvtar_ / BackNev(beall_.Jatek);
+    if (VanKeszBontas() && backupEngedve_ && foszelveny_) {
+        fs::remove(programKonyvtar_ / BackNev(beall_.Jatek, "1"), ec);
+        TipMentes(back,
+                  SzamsorFelvetel(foszelveny_->Foszelveny().Szamok(), feltetelek_.Adatok,
+                                  feltetelek_.FeltetelJelzo, feltetelek_.EloszlasOpt != 0,
+                                  tartomanyok_.Get(TartomanyFajta::Bontas)),
+                  u_);
+    } else if (!allapot_[Parancs::Visszatoltes].Engedelyezve && fs::exists(back, ec)) {
+        VisszatoltesAjanlasa();
+    }
 }
 
 void TFoablak::VisszatoltesAjanlasa() {
@@ -380,8 +402,10 @@ void TFoablak::VisszatoltesAjanlasa() {
 
 std::optional<std::vector<int>> TFoablak::HuzasStatisztika(NezetMod m) {
     if (!vanAdatbazis_ || huzasDb_.Ures()) return std::nullopt;
-    const auto ertekek = m == NezetMod::Hanyszor ? HanyszorHuztak(huzasDb_, statTartomany_)
-                                                 : HanyHuzasOta(huzasDb_, statTartomany_);
+    const auto ertekek =
+        m == NezetMod::Hanyszor
+            ? HanyszorHuztak(huzasDb_, tartomanyok_.Get(TartomanyFajta::Statisztika))
+            : HanyHuzasOta(huzasDb_, tartomanyok_.Get(TartomanyFajta::Statisztika));
     return std::vector<int>(ertekek.begin(), ertekek.end());
 }
 

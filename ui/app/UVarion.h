@@ -13,6 +13,8 @@
 #include "app/FoablakParancsok.h"
 #include "app/Inditas.h"
 #include "app/Sugo.h"
+#include "breakdown/UBontas.h"
+#include "conditions/Feltetelek.h"
 #include "draws/HuzasAdatbazis.h"
 #include "game/Foszelveny.h"
 
@@ -41,9 +43,12 @@ public:
     std::filesystem::path JatekKonyvtar() const;
     bool VanAdatbazis() const { return vanAdatbazis_; }
     const HuzasAdatbazis& Huzasok() const { return huzasDb_; }
-    // The draw range of the ticket's statistics.
-    void SetStatTartomany(Tartomany t);
-    Tartomany StatTartomany() const { return statTartomany_; }
+    // The three draw ranges (the ticket's statistics first).
+    HuzasTartomanyok& Tartomanyok() { return tartomanyok_; }
+    TBontas& Bontas() { return bontas_; }
+    FeltetelKeszlet& Feltetelek() { return feltetelek_; }
+    // The last-breakdown backup, run before the conditions are cleared.
+    void BackMentese();
     const QString& BetoltendoFajl() const { return betoltendo_; }
 
     FoablakAllapot& Allapot() { return allapot_; }
@@ -74,6 +79,9 @@ private:
 
     // What the main ticket asks of the rest of the program.
     void FeltetelekTorlese() override;
+    bool VanKeszBontas() const override { return bontas_.GetBontStatus() != 0; }
+    bool VanFeltetel() const override { return feltetelek_.FeltetelJelzo; }
+    bool BontasEldobhato() override;
     void VisszatoltesAjanlasa() override;
     std::optional<std::vector<int>> HuzasStatisztika(NezetMod m) override;
 
@@ -82,7 +90,9 @@ private:
     InditasPlatform& platform_;
     Veletlen& veletlen_;
     HuzasAdatbazis huzasDb_;
-    Tartomany statTartomany_;
+    HuzasTartomanyok tartomanyok_;
+    TBontas bontas_;
+    FeltetelKeszlet feltetelek_;
     Beallitasok beall_;
     FoablakAllapot allapot_;
     std::array<QAction*, ParancsDb> akciok_{};

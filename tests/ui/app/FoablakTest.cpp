@@ -15,6 +15,7 @@
 #include "draws/HuzasImport.h"
 #include "game/UFoszelveny.h"
 #include "game/UVelSzam.h"
+#include "support/BontasSegito.h"
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
 #include "support/SorozatVeletlen.h"
@@ -255,6 +256,35 @@ TEST(Foablak, KilepesKerdeseEsSugo) {
     p.u.Var(UzenetTipus::JovahagyasKeres, "Biztos kilép a programból?", true);
     p.u.Var(UzenetTipus::JovahagyasKeres, "Biztos törli a kijelölt számokat?", true);
     EXPECT_TRUE(p.ablak->close());
+}
+
+TEST(Foablak, KeszBontasKerdeseEsMentese) {
+    Program p;
+    ASSERT_TRUE(p.Indit());
+    for (int n : {1, 2, 3, 4, 5, 6}) p.Katt(n);
+    RogzitoUzenetek csendes;
+    csendes.MindentElfogad();
+    ASSERT_TRUE(
+        teszt::Bontas(p.ablak->Bontas(), csendes, 5, p.F().Foszelveny().Szamok().JeloltSzamok()));
+    ASSERT_NE(p.ablak->Bontas().GetBontStatus(), 0);
+
+    p.u.Var(UzenetTipus::JovahagyasKeres, "Biztos törli a kész bontás listáját?", false);
+    p.Katt(7);
+    EXPECT_FALSE(p.F().Szelveny().GetCella(7).Emelt) << "no keeps the breakdown and the ticket";
+    EXPECT_NE(p.ablak->Bontas().GetBontStatus(), 0);
+
+    p.u.Var(UzenetTipus::JovahagyasKeres,
+            "Biztos törli a kijelölt számokat és a kész bontás listáját?", false);
+    p.Parancs(Parancs::Hatoslotto);
+    EXPECT_EQ(p.ablak->Jatek(), 5);
+
+    p.u.Var(UzenetTipus::JovahagyasKeres, "Biztos törli a kész bontás listáját?", true);
+    p.Katt(7);
+    EXPECT_TRUE(p.F().Szelveny().GetCella(7).Emelt);
+    EXPECT_EQ(p.ablak->Bontas().GetBontStatus(), 0);
+    EXPECT_TRUE(fs::exists(p.mappa.Utvonal / "back5.tip")) << "the breakdown's row is kept";
+    EXPECT_EQ(p.ablak->Akcio(Parancs::Visszatoltes)->statusTip(),
+              QStringLiteral(" Az előző bontás számsorának és feltételeinek visszatöltése. "));
 }
 
 // Pictures of the windows for a person to look at: VARION_KEPEK=<folder>.
