@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QHelpEvent>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 
 #include "app/FajlNevek.h"
 #include "app/ProgramVerzio.h"
@@ -118,13 +121,26 @@ void TFoablak::MenukEpitese() {
         eszkoztar_->addAction(Akcio(p));
         if (CsoportVege(p)) eszkoztar_->addSeparator();
     }
-    if (QWidget* sugoGomb = eszkoztar_->widgetForAction(Akcio(Parancs::Temakorok)))
-        sugoGomb->installEventFilter(this);
+    eszkoztar_->setMouseTracking(true); // the application-wide filter reads its moves
     ParancsokSzinkron();
 }
 
 bool TFoablak::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::ToolTip && !beall_.HintStatus) return true; // bubbles switched off
+    // A disabled button gets no mouse events; the toolbar tells why it is disabled.
+    if (o == eszkoztar_ && (e->type() == QEvent::MouseMove || e->type() == QEvent::ToolTip)) {
+        const QPoint hol = e->type() == QEvent::MouseMove
+                               ? static_cast<QMouseEvent*>(e)->position().toPoint()
+                               : static_cast<QHelpEvent*>(e)->pos();
+        QAction* a = eszkoztar_->actionAt(hol);
+        if (a && !a->isEnabled()) {
+            statusBar()->showMessage(a->statusTip());
+            if (e->type() == QEvent::ToolTip)
+                QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), a->toolTip(),
+                                   eszkoztar_, {}, 20000);
+            return e->type() == QEvent::ToolTip;
+        }
+    }
     if (o == eszkoztar_->widgetForAction(Akcio(Parancs::Temakorok)) &&
         (e->type() == QEvent::Enter || e->type() == QEvent::Leave)) {
         sugoKiemelt_ = e->type() == QEvent::Enter;
@@ -274,11 +290,12 @@ bool TFoablak::Inditas(const QStringList& argumentumok) {
     InditasiBeallitasok(programKonyvtar_, beall_, u_);
     u_.Jovahagyas = beall_.Jovahagyas;
     u_.Inform = beall_.Inform;
+    VarionIni();
+    // Only now is the game known whose last breakdown could be reloaded.
     const bool vanBack = fs::exists(programKonyvtar_ / BackNev(beall_.Jatek), ec);
     allapot_.Beallit(Parancs::Visszatoltes, vanBack,
                      vanBack ? " Az előző bontás számsorának és feltételeinek visszatöltése. "
                              : " Nincs visszatöltésre alkalmas állomány. ");
-    VarionIni();
     FoszelvenyEpitese();
     AdatbazisBetoltes();
     ParancsokSzinkron();
@@ -312,6 +329,8 @@ void TFoablak::FoszelvenyEpitese() {
     foszelveny_ = std::make_unique<TFoszelvenyAblak>(this, beall_.Jatek, *this, u_, veletlen_,
                                                      allapot_, beall_.SzelvSzinek, beall_.Szinsema);
     foszelveny_->Szelveny().MiEzLathato = vanSugo_;
+    // The shortcuts work while the ticket window is the active one, too.
+    for (QAction* a : akciok_) foszelveny_->Szelveny().addAction(a);
     foszelveny_->SetShowHint(beall_.HintStatus);
     connect(foszelveny_.get(), &TFoszelvenyAblak::Valtozott, this, &TFoablak::ParancsokSzinkron);
     connect(foszelveny_.get(), &TFoszelvenyAblak::Sugo, this,

@@ -287,6 +287,24 @@ TEST(Foablak, KeszBontasKerdeseEsMentese) {
               QStringLiteral(" Az előző bontás számsorának és feltételeinek visszatöltése. "));
 }
 
+TEST(Foablak, GyorsbillentyukASzelvenyAblakbanIs) {
+    Program p;
+    ASSERT_TRUE(p.Indit());
+    p.ablak->show();
+    auto& sz = p.F().Szelveny();
+    p.Katt(8);
+    sz.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&sz));
+    QTest::keyClick(&sz, Qt::Key_F9);
+    EXPECT_TRUE(p.F().Foszelveny().Zarolt());
+    QTest::keyClick(&sz, Qt::Key_F9);
+    EXPECT_FALSE(p.F().Foszelveny().Zarolt());
+    p.u.Var(UzenetTipus::JovahagyasKeres, "Biztos törli a kijelölt számokat?", true);
+    QTest::keyClick(&sz, Qt::Key_T, Qt::ControlModifier); // "Minden szám"
+    EXPECT_EQ(p.F().Foszelveny().Szamok().Kijelolve(), 0);
+    EXPECT_EQ(sz.JelolesFajta(), 0);
+}
+
 // Pictures of the windows for a person to look at: VARION_KEPEK=<folder>.
 TEST(Foablak, Kepernyokepek) {
     const QString mappa = qEnvironmentVariable("VARION_KEPEK");
