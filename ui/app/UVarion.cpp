@@ -329,8 +329,6 @@ void TFoablak::FoszelvenyEpitese() {
     foszelveny_ = std::make_unique<TFoszelvenyAblak>(this, beall_.Jatek, *this, u_, veletlen_,
                                                      allapot_, beall_.SzelvSzinek, beall_.Szinsema);
     foszelveny_->Szelveny().MiEzLathato = vanSugo_;
-    // The shortcuts work while the ticket window is the active one, too.
-    for (QAction* a : akciok_) foszelveny_->Szelveny().addAction(a);
     foszelveny_->SetShowHint(beall_.HintStatus);
     connect(foszelveny_.get(), &TFoszelvenyAblak::Valtozott, this, &TFoablak::ParancsokSzinkron);
     connect(foszelveny_.get(), &TFoszelvenyAblak::Sugo, this,
