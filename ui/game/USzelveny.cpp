@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
@@ -85,8 +86,6 @@ void TCellaTer::mousePressEvent(QMouseEvent* e) {
                                                   e->modifiers() & Qt::ShiftModifier,
                                                   e->modifiers() & Qt::AltModifier);
         if (n > 0) emit sz_.CellaKattintas(n);
-    } else if (e->button() == Qt::RightButton && e->buttons() == Qt::RightButton && n > 0) {
-        emit sz_.JobbGombMozgas(n);
     }
 }
 
@@ -101,7 +100,8 @@ void TCellaTer::mouseMoveEvent(QMouseEvent* e) {
 
 void TCellaTer::mouseReleaseEvent(QMouseEvent* e) {
     const int n = Talalat(sz_.meretek_, e->position().toPoint().x(), e->position().toPoint().y());
-    if (e->button() == Qt::RightButton && n > 0) emit sz_.JobbGombFelengedes(n);
+    // Releasing the right button anywhere ends the painting stroke.
+    if (e->button() == Qt::RightButton) emit sz_.JobbGombFelengedes(n);
 }
 
 bool TCellaTer::event(QEvent* e) {
@@ -231,7 +231,19 @@ void TSzelveny::SetCella(int n, const CellaKep& kep) {
 }
 
 void TSzelveny::SetRiport(const QString& szoveg) {
-    if (riportCimke_) riportCimke_->setText(szoveg);
+    if (!riportCimke_) return;
+    // The narrow ticket of game 7 takes a smaller type rather than cutting lines off.
+    const int hely = KliensSzelesseg(meretek_) - 10;
+    QFont f = riportCimke_->font();
+    for (int pont = 8; pont >= 6; --pont) {
+        f.setPointSize(pont);
+        int szeles = 0;
+        for (const QString& sor : szoveg.split(QLatin1Char('\n')))
+            szeles = std::max(szeles, QFontMetrics(f).horizontalAdvance(sor));
+        if (szeles <= hely) break;
+    }
+    riportCimke_->setFont(f);
+    riportCimke_->setText(szoveg);
 }
 
 QPoint TSzelveny::CellaKozep(int n) const {

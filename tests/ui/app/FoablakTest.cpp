@@ -116,7 +116,7 @@ TEST(Foablak, KattintasokModositokkalEsFixHatar) {
     EXPECT_EQ(p.F().Foszelveny().Szamok().Kijelolve(), 5);
     // Right-button painting marks every cell it passes once.
     QTest::mousePress(sz.CellaTer(), Qt::RightButton, {}, sz.CellaKozep(41));
-    for (int n : {42, 42, 43}) {
+    for (int n : {41, 42, 42, 43}) {
         QMouseEvent mozgas(QEvent::MouseMove, QPointF(sz.CellaKozep(n)), QPointF(sz.CellaKozep(n)),
                            Qt::NoButton, Qt::RightButton, {});
         QApplication::sendEvent(sz.CellaTer(), &mozgas);
@@ -169,7 +169,15 @@ TEST(Foablak, VeletlenSzamokAblakHatarai) {
     EXPECT_EQ(d.VelszamBeEdit()->text(), QString()) << "45 is above the maximum";
     QTest::keyClicks(d.VelszamBeEdit(), QStringLiteral("x3"));
     EXPECT_EQ(d.VelszamBeEdit()->text(), QStringLiteral("3"));
+    // Leaving the edit with a count below the minimum corrects it, with the message.
+    d.show();
+    d.VelszamBeEdit()->setText(QStringLiteral("1"));
+    p.u.Var(UzenetTipus::ParameterHiba);
+    emit d.VelszamBeEdit()->editingFinished();
+    EXPECT_EQ(d.VelszamBeEdit()->text(), QStringLiteral("2"));
+    d.VelszamBeEdit()->setText(QStringLiteral("3"));
     d.KijelolesGomb()->click();
+    EXPECT_FALSE(d.isVisible());
     const auto& sz = p.F().Foszelveny().Szamok();
     EXPECT_EQ(sz.Kijelolve(), 33);
     EXPECT_EQ(sz.VeletlenSzamok().size(), 3u);
