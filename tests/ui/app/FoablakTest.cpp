@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -110,6 +111,12 @@ TEST(Foablak, KattintasokModositokkalEsFixHatar) {
     EXPECT_EQ(sz.RiportCimke()->text(),
               QStringLiteral(" Kijelölve  :  5 szám\n  - fix     :  3\n  - állandó :  1\n"
                              "  - véletlen:  0\n Számsorrend: Változatlan"));
+    // The hint of the cell under the mouse is in the status bar.
+    QMouseEvent folotte(QEvent::MouseMove, QPointF(sz.CellaKozep(20)), QPointF(sz.CellaKozep(20)),
+                        Qt::NoButton, Qt::NoButton, {});
+    QApplication::sendEvent(sz.CellaTer(), &folotte);
+    EXPECT_EQ(p.ablak->statusBar()->currentMessage(),
+              QStringLiteral(" Kijelölt szám (20) törlése. "));
     // A click on the gap between two cells marks nothing.
     const auto c = CellaHelye(sz.Meretek(), 30);
     QTest::mouseClick(sz.CellaTer(), Qt::LeftButton, {}, QPoint(c.Bal + c.Szelesseg, c.Felso + 4));
