@@ -1,9 +1,43 @@
 // The desktop program.
 #include <QApplication>
+#include <QInputDevice>
+#include <QProxyStyle>
+#include <filesystem>
 
+#include "app/Inditas.h"
 #include "app/UEgyPeldany.h"
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
+#include "game/Veletlen.h"
+
+namespace {
+
+class AsztaliPlatform final : public varion::InditasPlatform {
+public:
+    std::optional<std::uint64_t> SzabadMemoria() override { return varion::MeminfoSzabad(); }
+    bool VanEger() override {
+        for (const QInputDevice* d : QInputDevice::devices())
+            if (d->type() == QInputDevice::DeviceType::Mouse ||
+                d->type() == QInputDevice::DeviceType::TouchPad)
+                return true;
+        // Headless and virtual displays report no device, yet deliver pointer events.
+        const QString p = QGuiApplication::platformName();
+        return p == QLatin1String("offscreen") || p == QLatin1String("xcb") ||
+               p == QLatin1String("wayland") || p == QLatin1String("minimal");
+    }
+};
+
+// Hints appear after 100 ms.
+class VarionStilus final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* o = nullptr, const QWidget* w = nullptr,
+                  QStyleHintReturn* r = nullptr) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) return 100;
+        return QProxyStyle::styleHint(hint, o, w, r);
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -13,7 +47,17 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication::setApplicationName(QStringLiteral("Varion"));
-    varion::ui::TFoablak foablak;
+    QApplication::setStyle(new VarionStilus);
+    varion::ProgramVeletlenCsere(nullptr);
+    static varion::ValodiVeletlen veletlen(varion::OraMag());
+    varion::ProgramVeletlenCsere(&veletlen);
+    AsztaliPlatform platform;
+    const std::filesystem::path konyvtar = QCoreApplication::applicationDirPath().toStdString();
+    varion::ui::TFoablak foablak(konyvtar, varion::ui::ProgramUzenetek(), platform, veletlen);
+    QStringList arg = QCoreApplication::arguments();
+    arg.removeFirst();
+    if (!foablak.Inditas(arg)) return 0;
     foablak.showMaximized();
+    foablak.Betoltes();
     return QApplication::exec();
 }

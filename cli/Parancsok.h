@@ -18,5 +18,6 @@ struct ParancsLeiras {
 
 // Subcommands, one per file.
 // (Later subcommands add their line here and in the table of main.cpp.)
+int Bontas(const std::vector<std::string>& args);
 
 } // namespace varion::cli

@@ -12,7 +12,10 @@ namespace {
 
 using varion::cli::ParancsLeiras;
 
-constexpr std::array<ParancsLeiras, 0> parancsok{{}};
+constexpr std::array<ParancsLeiras, 1> parancsok{{
+    {"bontas", "--jatek G --szamok a,b,... [--fix x,y] [--hibapont e] [--eloszlas] [--lista]",
+     varion::cli::Bontas},
+}};
 
 void Sugo() {
     std::cout << "Használat: varion-cli PARANCS [argumentumok]\n\n"

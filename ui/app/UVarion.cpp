@@ -1,13 +1,429 @@
 #include "app/UVarion.h"
 
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QHelpEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QToolTip>
+
+#include "app/FajlNevek.h"
+#include "app/ProgramVerzio.h"
+#include "app/SzamsorFajl.h"
+#include "app/UIkonok.h"
+#include "app/USugo.h"
 #include "app/UUzenetek.h"
+#include "breakdown/UBontMegsz.h"
+#include "draws/HuzasStatisztika.h"
 #include "game/Jatek.h"
+#include "game/UFoszelveny.h"
+#include "game/UVelSzam.h"
 
 namespace varion::ui {
 
-TFoablak::TFoablak(int jatek, QWidget* szulo) : QMainWindow(szulo), jatek_(JatekAdat(jatek).Jatek) {
-    setWindowTitle(Qs(JatekAdat(jatek_).FoablakFelirat));
-    resize(1024, 700);
+namespace fs = std::filesystem;
+
+namespace {
+
+// A hint on one line for the status bar, as a bubble with its line breaks.
+QString SorSugo(const std::string& s) {
+    QString q = Qs(s);
+    q.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    return q;
+}
+
+constexpr std::array<Parancs, 20> GombSor{Parancs::Megnyitas,         Parancs::Visszatoltes,
+                                          Parancs::MentesMaskent,     Parancs::Beallitasok,
+                                          Parancs::VeletlenSzamok,    Parancs::MindenSzam,
+                                          Parancs::UjFoszelveny,      Parancs::Zarol,
+                                          Parancs::FeltKijeloles,     Parancs::Start,
+                                          Parancs::Informaciok,       Parancs::Ellenorzes,
+                                          Parancs::Modositas,         Parancs::BontListazas,
+                                          Parancs::AdbListazas,       Parancs::Kereses,
+                                          Parancs::Temakorok,         Parancs::LottohuzasokAlapjan,
+                                          Parancs::VeletlenSzamokkal, Parancs::SajatSzamokkal};
+
+// The toolbar groups end after these.
+bool CsoportVege(Parancs p) {
+    return p == Parancs::Beallitasok || p == Parancs::Zarol || p == Parancs::BontListazas ||
+           p == Parancs::Kereses || p == Parancs::Temakorok;
+}
+
+} // namespace
+
+TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platform,
+                   Veletlen& veletlen, QWidget* szulo)
+    : QMainWindow(szulo), programKonyvtar_(std::move(programKonyvtar)), u_(u), platform_(platform),
+      veletlen_(veletlen) {
+    setWindowTitle(Qs(JatekAdat(beall_.Jatek).FoablakFelirat));
+    resize(1024, 720);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(171, 171, 171));
+    setPalette(p);
+    MenukEpitese();
+    statusBar()->setSizeGripEnabled(false);
+    velSzam_ = new TVelSzam(this, u_);
+    qApp->installEventFilter(this);
+}
+
+TFoablak::~TFoablak() {
+    qApp->removeEventFilter(this);
+    foszelveny_.reset();
+}
+
+int TFoablak::MaxSzam() const {
+    return MaxSzamJatek(beall_.Jatek);
+}
+
+fs::path TFoablak::JatekKonyvtar() const {
+    return varion::JatekKonyvtar(programKonyvtar_, beall_.Jatek);
+}
+
+void TFoablak::MenukEpitese() {
+    for (Menu m : {Menu::Fajl, Menu::Szamsor, Menu::Foszelveny, Menu::Feltetelek, Menu::Bontas,
+                   Menu::Adatbazis, Menu::Peldabontas, Menu::Sugo})
+        menuk_[static_cast<std::size_t>(m)] = menuBar()->addMenu(Qs(MenuAdat(m).Felirat));
+    std::array<QActionGroup*, MenuDb> csoportok{};
+    for (const auto& l : ParancsTabla()) {
+        const auto mi = static_cast<std::size_t>(l.Helye);
+        if (!menuk_[mi]) {
+            QMenu* szulo = menuk_[static_cast<std::size_t>(MenuAdat(l.Helye).Szulo)];
+            menuk_[mi] = szulo->addMenu(Qs(MenuAdat(l.Helye).Felirat));
+        }
+        QMenu* menu = menuk_[mi];
+        if (l.Azonosito == Parancs::Kilepes || l.Azonosito == Parancs::HuzasokSzama ||
+            l.Azonosito == Parancs::NormalAlak || l.Azonosito == Parancs::Zarol ||
+            l.Azonosito == Parancs::BontTorles || l.Azonosito == Parancs::Beallitasok ||
+            l.Azonosito == Parancs::Nevjegy || l.Azonosito == Parancs::SzamsorMentes)
+            menu->addSeparator();
+        auto* a = menu->addAction(Qs(l.Felirat));
+        if (!l.Gyorsbillentyu.empty()) a->setShortcut(QKeySequence(Qs(l.Gyorsbillentyu)));
+        if (l.Radio) {
+            a->setCheckable(true);
+            if (!csoportok[mi]) csoportok[mi] = new QActionGroup(this);
+            csoportok[mi]->addAction(a);
+        }
+        const Parancs p = l.Azonosito;
+        connect(a, &QAction::triggered, this, [this, p] { Vegrehajt(p); });
+        akciok_[static_cast<std::size_t>(p)] = a;
+    }
+    // The game submenu first in "Fájl", then the file commands.
+    eszkoztar_ = addToolBar(QStringLiteral("Eszköztár"));
+    eszkoztar_->setMovable(false);
+    eszkoztar_->setIconSize(QSize(24, 24));
+    for (Parancs p : GombSor) {
+        eszkoztar_->addAction(Akcio(p));
+        if (CsoportVege(p)) eszkoztar_->addSeparator();
+    }
+    eszkoztar_->setMouseTracking(true); // the application-wide filter reads its moves
+    ParancsokSzinkron();
+}
+
+bool TFoablak::eventFilter(QObject* o, QEvent* e) {
+    if (e->type() == QEvent::ToolTip && !beall_.HintStatus) return true; // bubbles switched off
+    // A disabled button gets no mouse events; the toolbar tells why it is disabled.
+    if (o == eszkoztar_ && (e->type() == QEvent::MouseMove || e->type() == QEvent::ToolTip)) {
+        const QPoint hol = e->type() == QEvent::MouseMove
+                               ? static_cast<QMouseEvent*>(e)->position().toPoint()
+                               : static_cast<QHelpEvent*>(e)->pos();
+        QAction* a = eszkoztar_->actionAt(hol);
+        if (a && !a->isEnabled()) {
+            statusBar()->showMessage(a->statusTip());
+            if (e->type() == QEvent::ToolTip)
+                QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), a->toolTip(),
+                                   eszkoztar_, {}, 20000);
+            return e->type() == QEvent::ToolTip;
+        }
+    }
+    if (o == eszkoztar_->widgetForAction(Akcio(Parancs::Temakorok)) &&
+        (e->type() == QEvent::Enter || e->type() == QEvent::Leave)) {
+        sugoKiemelt_ = e->type() == QEvent::Enter;
+        Akcio(Parancs::Temakorok)->setIcon(KepIkon(sugoKiemelt_ ? Kep::SugoKiemelt : Kep::Sugo));
+    }
+    return QMainWindow::eventFilter(o, e);
+}
+
+void TFoablak::ParancsokSzinkron() {
+    for (const auto& l : ParancsTabla()) {
+        const auto& a = allapot_[l.Azonosito];
+        QAction* q = Akcio(l.Azonosito);
+        q->setText(Qs(a.Felirat));
+        q->setStatusTip(SorSugo(a.Sugo));
+        q->setToolTip(Qs(SortoresekCsereje(a.Sugo)).trimmed());
+        Kep kep = a.Kepe;
+        if (l.Azonosito == Parancs::Temakorok && sugoKiemelt_) kep = Kep::SugoKiemelt;
+        q->setIcon(KepIkon(kep));
+        q->setIconVisibleInMenu(false);
+        q->setVisible(a.Lathato);
+        if (q->isCheckable()) q->setChecked(a.Bejelolve);
+        q->setEnabled(allapot_.Hasznalhato(l.Azonosito));
+    }
+    for (std::size_t i = 0; i < MenuDb; ++i) {
+        if (!menuk_[i]) continue;
+        const auto& m = allapot_[static_cast<Menu>(i)];
+        menuk_[i]->menuAction()->setEnabled(m.Engedelyezve);
+        menuk_[i]->menuAction()->setStatusTip(SorSugo(m.Sugo));
+    }
+}
+
+void TFoablak::Vegrehajt(Parancs p) {
+    if (!allapot_.Hasznalhato(p)) return; // a shortcut of a disabled command does nothing
+    auto* f = foszelveny_.get();
+    const auto ticket = [f](auto&& muvelet) {
+        if (f) f->Parancs(muvelet);
+    };
+    switch (p) {
+    case Parancs::Otoslotto:
+        JatekValtas(5);
+        break;
+    case Parancs::Hatoslotto:
+        JatekValtas(6);
+        break;
+    case Parancs::Skandinav:
+        JatekValtas(7);
+        break;
+    case Parancs::Kilepes:
+        close();
+        break;
+    case Parancs::KijelolesMind:
+        ticket([](TFoszelveny& t) { t.MindKijelol(); });
+        break;
+    case Parancs::VeletlenSzam:
+        ticket([this](TFoszelveny& t) {
+            if (BontasEldobhato()) t.EgyVeletlenSzam();
+        });
+        break;
+    case Parancs::VeletlenSzamok:
+        if (f && MaxSzam() - f->Foszelveny().Szamok().Kijelolve() > 2)
+            velSzam_->Start(*f, [this] { return BontasEldobhato(); });
+        break;
+    case Parancs::SorrendValtozatlan:
+    case Parancs::SorrendNovekvo:
+    case Parancs::SorrendCsokkeno:
+    case Parancs::SorrendVeletlen: {
+        const auto mod = static_cast<Szamsorrend>(static_cast<int>(p) -
+                                                  static_cast<int>(Parancs::SorrendValtozatlan));
+        ticket([&](TFoszelveny& t) {
+            if (t.SetSzamsorrend(mod)) allapot_.Kijelol(p);
+        });
+        break;
+    }
+    case Parancs::MindenSzam:
+        ticket([](TFoszelveny& t) { t.MindTorles(); });
+        break;
+    case Parancs::BontasSzamai:
+        ticket([](TFoszelveny& t) { t.BontasSzamaiTorles(); });
+        break;
+    case Parancs::FixSzamok:
+        ticket([](TFoszelveny& t) { t.FixTorles(); });
+        break;
+    case Parancs::AllandoSzamok:
+        ticket([](TFoszelveny& t) { t.AllandoTorles(); });
+        break;
+    case Parancs::VeletlenSzamokTorles:
+        ticket([](TFoszelveny& t) { t.VeletlenTorles(); });
+        break;
+    case Parancs::UjFoszelveny:
+        ticket([](TFoszelveny& t) { t.UjFoszelveny(); });
+        break;
+    case Parancs::NormalAlak:
+        ticket([](TFoszelveny& t) { t.Nezet(NezetMod::Normal); });
+        break;
+    case Parancs::HanyszorHuztak:
+        ticket([](TFoszelveny& t) { t.Nezet(NezetMod::Hanyszor); });
+        break;
+    case Parancs::HanyHuzasOta:
+        ticket([](TFoszelveny& t) { t.Nezet(NezetMod::HanyHuzasOta); });
+        break;
+    case Parancs::SzamokSorrendje:
+        ticket([](TFoszelveny& t) { t.Nezet(NezetMod::Sorrend); });
+        break;
+    case Parancs::Zarol:
+        ticket([](TFoszelveny& t) {
+            if (t.Zarolt())
+                t.Feloldas();
+            else
+                t.Zarolas();
+        });
+        break;
+    case Parancs::Temakorok:
+        if (sugoAblak_) sugoAblak_->Tartalom();
+        break;
+    case Parancs::Nevjegy:
+        QMessageBox::about(this, QStringLiteral(" Névjegy"),
+                           QStringLiteral("Varion %1\n\nLottóváltozatok tervezője és készítője "
+                                          "az Ötöslottóhoz, a Hatoslottóhoz és a Skandináv "
+                                          "lottóhoz.")
+                               .arg(Qs(VerzioSzoveg(SajatVerzio()))));
+        break;
+    default:
+        break; // the windows of these commands come later
+    }
+    ParancsokSzinkron();
+}
+
+bool TFoablak::Inditas(const QStringList& argumentumok) {
+    if (!argumentumok.isEmpty()) betoltendo_ = argumentumok.first();
+    beall_.SzelvFormatum = true;
+    SzelvIniAlap(beall_);
+    const InditasEredmeny e = InditasiEllenorzesek(programKonyvtar_, platform_, u_);
+    if (!e.Folytat) return false;
+    vanSugo_ = e.VanSugo;
+    if (vanSugo_) {
+        if (auto s = varion::Sugo::Betoltes(SugoFajl(programKonyvtar_),
+                                            SugoTartalomFajl(programKonyvtar_)))
+            sugoAblak_ = new TSugoAblak(this, std::move(*s));
+        else
+            vanSugo_ = false;
+    }
+    if (!vanSugo_) {
+        allapot_.Beallit(Parancs::Temakorok, false, HianyzoSugoTipp);
+    }
+    backupEngedve_ = true;
+    std::error_code ec;
+    InditasiBeallitasok(programKonyvtar_, beall_, u_);
+    u_.Jovahagyas = beall_.Jovahagyas;
+    u_.Inform = beall_.Inform;
+    VarionIni();
+    // Only now is the game known whose last breakdown could be reloaded.
+    const bool vanBack = fs::exists(programKonyvtar_ / BackNev(beall_.Jatek), ec);
+    allapot_.Beallit(Parancs::Visszatoltes, vanBack,
+                     vanBack ? " Az előző bontás számsorának és feltételeinek visszatöltése. "
+                             : " Nincs visszatöltésre alkalmas állomány. ");
+    FoszelvenyEpitese();
+    AdatbazisBetoltes();
+    ParancsokSzinkron();
+    return true;
+}
+
+void TFoablak::VarionIni() {
+    if (!betoltendo_.isEmpty() && !parancssorOlvasva_) {
+        // The file named on the command line decides the game it is loaded into.
+        parancssorOlvasva_ = true;
+        if (const auto j = ParancssoriJatek(betoltendo_.toStdString())) {
+            beall_.Jatek = *j;
+            allapot_.Kijelol(Parancs::SorrendValtozatlan);
+        }
+    }
+    const auto& j = JatekAdat(beall_.Jatek);
+    setWindowTitle(Qs(j.FoablakFelirat));
+    std::error_code ec;
+    fs::create_directories(JatekKonyvtar(), ec);
+    QDir::setCurrent(QString::fromStdString(programKonyvtar_.string()));
+    allapot_.Kijelol(beall_.Jatek == 5   ? Parancs::Otoslotto
+                     : beall_.Jatek == 6 ? Parancs::Hatoslotto
+                                         : Parancs::Skandinav);
+    allapot_.SajatSzamokSugo(beall_.Jatek);
+    ParancsokSzinkron();
+}
+
+void TFoablak::FoszelvenyEpitese() {
+    foszelveny_.reset();
+    allapot_.Kijelol(Parancs::NormalAlak);
+    foszelveny_ = std::make_unique<TFoszelvenyAblak>(this, beall_.Jatek, *this, u_, veletlen_,
+                                                     allapot_, beall_.SzelvSzinek, beall_.Szinsema);
+    foszelveny_->Szelveny().MiEzLathato = vanSugo_;
+    foszelveny_->SetShowHint(beall_.HintStatus);
+    connect(foszelveny_.get(), &TFoszelvenyAblak::Valtozott, this, &TFoablak::ParancsokSzinkron);
+    connect(foszelveny_.get(), &TFoszelvenyAblak::Sugo, this,
+            [this](const QString& s) { statusBar()->showMessage(s); });
+    connect(foszelveny_.get(), &TFoszelvenyAblak::MiEz, this, [this](int tema) {
+        if (sugoAblak_) sugoAblak_->Kontextus(tema);
+    });
+    foszelveny_->Szelveny().move(geometry().topLeft() + QPoint(15, 100));
+    foszelveny_->Szelveny().show();
+}
+
+void TFoablak::AdatbazisBetoltes() {
+    // The loader names a missing or damaged file itself.
+    const auto e =
+        huzasDb_.HuzasokBe(programKonyvtar_ / AdatbazisFajl(beall_.Jatek), beall_.Jatek, u_);
+    vanAdatbazis_ = e == BetoltesEredmeny::Rendben;
+    if (vanAdatbazis_) {
+        allapot_.VanAdatbazisAction();
+        tartomanyok_.MindenHuzas(huzasDb_.HuzasDb());
+    } else {
+        allapot_.NincsAdatbazisAction();
+    }
+}
+
+void TFoablak::JatekValtas(int jatek) {
+    if (jatek == beall_.Jatek || !ErvenyesJatek(jatek)) return;
+    if (foszelveny_ && !foszelveny_->Foszelveny().TorlesJovahagyas()) return;
+    FeltetelekTorlese();
+    beall_.Jatek = jatek;
+    VarionIni();
+    huzasDb_.HuzTorlesEng(programKonyvtar_ / AdatbazisFajl(huzasDb_.Jatek()), SajatVerzio(), u_);
+    vanAdatbazis_ = false;
+    FoszelvenyEpitese();
+    AdatbazisBetoltes();
+    if (foszelveny_) foszelveny_->Parancs([](TFoszelveny& t) { t.Nezet(NezetMod::Normal); });
+    ParancsokSzinkron();
+}
+
+void TFoablak::closeEvent(QCloseEvent* e) {
+    if (!u_.JovahagyasKeres(KilepesKerdes)) {
+        e->ignore();
+        return;
+    }
+    if (foszelveny_ && !foszelveny_->Foszelveny().TorlesJovahagyas()) {
+        // The save dialog opens here once the file dialogs exist.
+    }
+    if (beall_.BeallitasokMentese)
+        BeallitasIras(programKonyvtar_ / std::string(BeallitasFajlNev), beall_,
+                      JatekKonyvtar().string(), u_);
+    FeltetelekTorlese();
+    huzasDb_.HuzTorlesEng(programKonyvtar_ / AdatbazisFajl(huzasDb_.Jatek()), SajatVerzio(), u_);
+    e->accept();
+}
+
+void TFoablak::FeltetelekTorlese() {
+    BackMentese();
+    varion::FeltetelekTorlese(feltetelek_, bontas_);
+    allapot_.BontMenuAll(allapot_[Menu::Bontas].Engedelyezve, VanKeszBontas());
+}
+
+bool TFoablak::BontasEldobhato() {
+    // The row of the finished breakdown is kept before anything may throw it away.
+    if (VanKeszBontas()) BackMentese();
+    const bool mentve = foszelveny_ && foszelveny_->Foszelveny().Szamok().SzamsorMentve;
+    return BontTorlesEng2(bontas_, feltetelek_, mentve, u_);
+}
+
+void TFoablak::BackMentese() {
+    std::error_code ec;
+    const fs::path back = programKonyvtar_ / BackNev(beall_.Jatek);
+    if (VanKeszBontas() && backupEngedve_ && foszelveny_) {
+        fs::remove(programKonyvtar_ / BackNev(beall_.Jatek, "1"), ec);
+        TipMentes(back,
+                  SzamsorFelvetel(foszelveny_->Foszelveny().Szamok(), feltetelek_.Adatok,
+                                  feltetelek_.FeltetelJelzo, feltetelek_.EloszlasOpt != 0,
+                                  tartomanyok_.Get(TartomanyFajta::Bontas)),
+                  u_);
+    } else if (!allapot_[Parancs::Visszatoltes].Engedelyezve && fs::exists(back, ec)) {
+        VisszatoltesAjanlasa();
+    }
+}
+
+void TFoablak::VisszatoltesAjanlasa() {
+    if (!allapot_[Parancs::Visszatoltes].Engedelyezve)
+        allapot_.Beallit(Parancs::Visszatoltes, true,
+                         " Az előző bontás számsorának és feltételeinek visszatöltése. ");
+}
+
+std::optional<std::vector<int>> TFoablak::HuzasStatisztika(NezetMod m) {
+    if (!vanAdatbazis_ || huzasDb_.Ures()) return std::nullopt;
+    const auto ertekek =
+        m == NezetMod::Hanyszor
+            ? HanyszorHuztak(huzasDb_, tartomanyok_.Get(TartomanyFajta::Statisztika))
+            : HanyHuzasOta(huzasDb_, tartomanyok_.Get(TartomanyFajta::Statisztika));
+    return std::vector<int>(ertekek.begin(), ertekek.end());
 }
 
 } // namespace varion::ui

@@ -1,0 +1,103 @@
+#include "app/Inditas.h"
+
+#include <array>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <system_error>
+
+#include "app/FajlNevek.h"
+#include "game/Jatek.h"
+
+namespace varion {
+
+namespace fs = std::filesystem;
+
+std::optional<std::uint64_t> MeminfoSzabad(const fs::path& meminfo) {
+    std::ifstream be(meminfo);
+    std::string sor;
+    while (std::getline(be, sor)) {
+        if (!sor.starts_with("MemAvailable:")) continue;
+        std::istringstream s(sor.substr(13));
+        std::uint64_t kb = 0;
+        if (!(s >> kb)) return std::nullopt;
+        return kb * 1024;
+    }
+    return std::nullopt;
+}
+
+bool IrhatoKonyvtar(const fs::path& konyvtar) {
+    const fs::path proba = konyvtar / IrhatosagProbaNev;
+    std::error_code ec;
+    if (fs::exists(proba, ec)) fs::remove_all(proba, ec); // left by a run that crashed
+    if (!fs::create_directory(proba, ec) || ec) return false;
+    fs::remove(proba, ec);
+    return true;
+}
+
+fs::path SugoFajl(const fs::path& programKonyvtar) {
+    return programKonyvtar / "Help" / "Varion.hlp";
+}
+fs::path SugoTartalomFajl(const fs::path& programKonyvtar) {
+    return programKonyvtar / "Help" / "Varion.cnt";
+}
+
+bool SugoFajlokMegvannak(const fs::path& programKonyvtar) {
+    std::error_code ec;
+    return fs::is_regular_file(SugoFajl(programKonyvtar), ec) &&
+           fs::is_regular_file(SugoTartalomFajl(programKonyvtar), ec);
+}
+
+fs::path JatekKonyvtar(const fs::path& programKonyvtar, int jatek) {
+    return programKonyvtar / std::string(JatekAdat(jatek).KonyvtarNev);
+}
+
+InditasEredmeny InditasiEllenorzesek(const fs::path& programKonyvtar, InditasPlatform& platform,
+                                     Uzenetek& u) {
+    InditasEredmeny e;
+    const auto szabad = platform.SzabadMemoria();
+    if (szabad && *szabad < MinSzabadMemoria && !u.FigyelmeztetoKerdes(KevesMemoriaSzoveg)) {
+        e.Folytat = false;
+        return e;
+    }
+    if (!platform.VanEger()) {
+        u.HibaUzenet(NincsEgerSzoveg);
+        e.Folytat = false;
+        return e;
+    }
+    if (!IrhatoKonyvtar(programKonyvtar)) {
+        u.HibaUzenet(NemIrhatoSzoveg);
+        e.Folytat = false;
+        return e;
+    }
+    std::error_code ec;
+    fs::create_directory(programKonyvtar / "Dat", ec);
+    e.VanSugo = SugoFajlokMegvannak(programKonyvtar);
+    if (!e.VanSugo) u.HibaUzenet(NincsSugoSzoveg);
+    return e;
+}
+
+void InditasiBeallitasok(const fs::path& programKonyvtar, Beallitasok& b, Uzenetek& u) {
+    const fs::path ini = programKonyvtar / std::string(BeallitasFajlNev);
+    std::error_code ec;
+    if (fs::exists(ini, ec)) {
+        if (BeallitasOlvasas(ini, b, u)) fs::remove(ini, ec);
+        for (std::string_view nev : SegedFajlok) fs::remove(programKonyvtar / nev, ec);
+    } else {
+        for (int j = 5; j <= 7; ++j) b.IniDirJatek(j) = JatekKonyvtar(programKonyvtar, j).string();
+    }
+    BeallitasIras(ini, b, JatekKonyvtar(programKonyvtar, b.Jatek).string(), u);
+}
+
+std::optional<int> ParancssoriJatek(const fs::path& fajl) {
+    std::ifstream be(fajl, std::ios::binary);
+    std::array<char, 20> fej{};
+    if (!be.read(fej.data(), fej.size())) return std::nullopt;
+    const auto b = [&](std::size_t i) {
+        return static_cast<std::uint32_t>(static_cast<unsigned char>(fej[i]));
+    };
+    const auto jatek = static_cast<std::int32_t>(b(16) | b(17) << 8 | b(18) << 16 | b(19) << 24);
+    return ErvenyesJatek(jatek) ? jatek : 5;
+}
+
+} // namespace varion

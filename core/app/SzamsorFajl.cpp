@@ -1,0 +1,175 @@
+#include "app/SzamsorFajl.h"
+
+#include "game/Jatek.h"
+#include "io/FajlMentes.h"
+
+namespace varion {
+
+SzamsorAdatok SzamsorFelvetel(const FoszelvenySzamok& szamok, const FeltetelAdatok& feltetelek,
+                              bool feltetelJelzo, bool eloszlasOpt, Tartomany huzasok) {
+    SzamsorAdatok a;
+    a.Jatek = szamok.Jatek();
+    a.ValtozoSzamDb = szamok.ValtozoSzamDb();
+    a.Jelolt = szamok.JeloltSzamok();
+    a.Fix = szamok.FixSzamok();
+    a.Allando = szamok.AllandoSzamok();
+    a.Veletlen = szamok.VeletlenSzamok();
+    a.Szamsorrend = static_cast<int>(szamok.GetSzamsorrend());
+    a.Hibapont = feltetelek.Hibapont;
+    a.FeltetelJelzo = feltetelJelzo;
+    a.Feltetelek = feltetelek;
+    a.Huzasok = huzasok;
+    a.EloszlasOpt = eloszlasOpt;
+    return a;
+}
+
+void SzamsorBetoltes(const SzamsorAdatok& a, SzamsorCel cel) {
+    cel.Szamok.Uresites();
+    for (auto s : a.Jelolt) cel.Szamok.Hozzafuz(SzamFajta::Normal, s);
+    for (auto s : a.Fix) cel.Szamok.Hozzafuz(SzamFajta::Fix, s);
+    for (auto s : a.Allando) cel.Szamok.Hozzafuz(SzamFajta::Allando, s);
+    for (auto s : a.Veletlen) cel.Szamok.Hozzafuz(SzamFajta::Veletlen, s);
+    cel.Szamok.SzamsorrendKijelzes(static_cast<Szamsorrend>(a.Szamsorrend));
+    cel.Feltetelek = a.Feltetelek;
+    cel.Feltetelek.Hibapont = static_cast<std::uint8_t>(a.Hibapont);
+    cel.FeltetelJelzo = a.FeltetelJelzo;
+    cel.EloszlasOpt = a.EloszlasOpt;
+    cel.Tartomanyok.Set(TartomanyFajta::Bontas, a.Huzasok);
+}
+
+bool VanVeletlenSzam(const ProgramVerzio& v) {
+    return (v.Fo >= 1 && v.Al >= 2 && v.Kiadas >= 3) || (v.Fo >= 1 && v.Al >= 3);
+}
+
+bool VanEloszlasBajt(const ProgramVerzio& v) {
+    return (v.Fo >= 1 && v.Al >= 3 && v.Kiadas >= 1) || (v.Fo >= 1 && v.Al >= 4);
+}
+
+namespace {
+
+void Sor(io::Iro& iro, const Szamsor& s) {
+    iro.Int32(static_cast<std::int32_t>(s.size()));
+    iro.Bajtok(s);
+}
+
+// A count followed by that many numbers; the count must lie in 0..max.
+bool SorOlvasas(io::Olvaso& o, int max, Szamsor& s) {
+    std::int32_t n = 0;
+    if (!o.Int32(n) || n < 0 || n > max) return false;
+    s.assign(static_cast<std::size_t>(n), 0);
+    return o.Bajtok(s);
+}
+
+} // namespace
+
+void SzamsorIras(io::Iro& iro, const SzamsorAdatok& a, const ProgramVerzio& verzio) {
+    iro.Bajtok(VerzioFejlec(verzio));
+    iro.Int32(a.Jatek);
+    iro.Int32(a.ValtozoSzamDb);
+    Sor(iro, a.Jelolt);
+    Sor(iro, a.Fix);
+    Sor(iro, a.Allando);
+    iro.Int32(a.Szamsorrend);
+    iro.Int32(a.Feltetelek.Hibapont);
+    iro.Byte(a.FeltetelJelzo ? 1 : 0);
+    FeltetelAdatokIras(a.Feltetelek, iro);
+    iro.Int32(a.Huzasok.Elso);
+    iro.Int32(a.Huzasok.Utolso);
+    Sor(iro, a.Veletlen);
+    iro.Byte(a.EloszlasOpt ? 1 : 0);
+}
+
+std::optional<SzamsorAdatok> SzamsorOlvasas(io::Olvaso& o, int jatek, bool vanAdatbazis,
+                                            int huzasDb, Uzenetek& u) {
+    auto hiba = [&u]() -> std::optional<SzamsorAdatok> {
+        u.HibaUzenet(SzamsorBetoltesHiba);
+        return std::nullopt;
+    };
+    SzamsorAdatok a;
+    std::int32_t v[4]{};
+    std::int32_t fileJatek = 0;
+    if (!o.Int32(v[0]) || !o.Int32(v[1]) || !o.Int32(v[2]) || !o.Int32(v[3]) || !o.Int32(fileJatek))
+        return hiba();
+    a.Verzio = {v[0], v[1], v[2], v[3]};
+    if (fileJatek != jatek) {
+        u.HibaUzenet(MasJatekSzoveg);
+        return std::nullopt;
+    }
+    a.Jatek = jatek;
+    const int maxSzam = MaxSzamJatek(jatek);
+    std::int32_t k = 0, sorrend = 0, hibapont = 0, elso = 0, utolso = 0;
+    std::uint8_t jelzo = 0, eloszlas = 0;
+    if (!o.Int32(k) || !SorOlvasas(o, maxSzam, a.Jelolt) ||
+        !SorOlvasas(o, MaxFixSzam(jatek), a.Fix) ||
+        !SorOlvasas(o, static_cast<int>(a.Jelolt.size()), a.Allando) || !o.Int32(sorrend) ||
+        !o.Int32(hibapont) || !o.Byte(jelzo) || !FeltetelAdatokOlvasas(o, a.Feltetelek) ||
+        !o.Int32(elso) || !o.Int32(utolso))
+        return hiba();
+    if (VanVeletlenSzam(a.Verzio) && !SorOlvasas(o, static_cast<int>(a.Jelolt.size()), a.Veletlen))
+        return hiba();
+    if (VanEloszlasBajt(a.Verzio) && !o.Byte(eloszlas)) return hiba();
+
+    // Nothing of a record that fails here reaches the ticket.
+    FoszelvenySzamok proba(jatek);
+    for (auto s : a.Jelolt) proba.Hozzafuz(SzamFajta::Normal, s);
+    for (auto s : a.Fix) proba.Hozzafuz(SzamFajta::Fix, s);
+    for (auto s : a.Allando) proba.Hozzafuz(SzamFajta::Allando, s);
+    for (auto s : a.Veletlen) proba.Hozzafuz(SzamFajta::Veletlen, s);
+    if (!proba.Ervenyes() || k != proba.ValtozoSzamDb() || !ErvenyesSzamsorrend(sorrend))
+        return hiba();
+    a.ValtozoSzamDb = k;
+    a.Szamsorrend = sorrend;
+    a.Hibapont = hibapont & 0xFF;
+    a.FeltetelJelzo = jelzo != 0;
+    a.EloszlasOpt = eloszlas != 0;
+
+    if (a.Feltetelek.TalArBe && a.Feltetelek.TalArHuzasok && !vanAdatbazis) {
+        u.HibaUzenet(AdatbazisHianyzikSzoveg);
+        return std::nullopt;
+    }
+    const int d = vanAdatbazis ? huzasDb : 0;
+    if (utolso > d) {
+        if (!u.HibaKerdes(RegiAdatbazisKerdes)) return std::nullopt;
+        utolso = d;
+    }
+    if (d == 0) {
+        if (elso < 0) return hiba();
+        a.Huzasok = TeljesTartomany(0);
+    } else {
+        if (elso < 1 || elso > utolso) return hiba();
+        a.Huzasok = {elso, utolso};
+    }
+    return a;
+}
+
+bool SzamsorOlvasas(io::Olvaso& o, int jatek, bool vanAdatbazis, int huzasDb, SzamsorCel cel,
+                    Uzenetek& u) {
+    const auto a = SzamsorOlvasas(o, jatek, vanAdatbazis, huzasDb, u);
+    if (!a) return false;
+    SzamsorBetoltes(*a, cel);
+    return true;
+}
+
+bool TipMentes(const std::filesystem::path& fajl, const SzamsorAdatok& a, Uzenetek& u,
+               std::size_t hibaUtan) {
+    io::Iro iro;
+    SzamsorIras(iro, a, SajatVerzio());
+    if (!io::BiztosMentes(fajl, iro.Adat(), hibaUtan)) {
+        u.HibaUzenet(SzamsorMentesHiba);
+        return false;
+    }
+    return true;
+}
+
+std::optional<SzamsorAdatok> TipBetoltes(const std::filesystem::path& fajl, int jatek,
+                                         bool vanAdatbazis, int huzasDb, Uzenetek& u) {
+    const auto adat = io::FajlBeolvasas(fajl);
+    if (!adat) {
+        u.HibaUzenet(AllomanyOlvasasHiba);
+        return std::nullopt;
+    }
+    io::Olvaso o(*adat);
+    return SzamsorOlvasas(o, jatek, vanAdatbazis, huzasDb, u);
+}
+
+} // namespace varion

@@ -1,0 +1,165 @@
+// The draw database of the current game: the draw table every feature reads, its file
+// "Dat/HuzasG.ldb", and the edits of the draw list with their undo log.
+//
+// File: the 16-byte version header, then one 28-byte record per draw, oldest first:
+//   0 int32 reserved (0) | 4 int32 draw number | 8 uint16 year | 10 uint8 week |
+//   11.. the number bytes (5, 7 or 14) | the rest of the record 0.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "app/ProgramVerzio.h"
+#include "app/Uzenetek.h"
+#include "draws/HuzasTartomany.h"
+
+namespace varion {
+
+inline constexpr std::size_t HuzasFejlecMeret = 16;
+inline constexpr std::size_t HuzasRekordMeret = 28;
+inline constexpr int MaxRekordSzamDb = 14;
+
+// Number bytes per record: 5; 6 + the plus number; 7 + 7.
+constexpr int RekordSzamDbJatek(int jatek) {
+    return jatek == 6 ? 7 : jatek == 7 ? 14 : 5;
+}
+// Relative to the program folder.
+std::filesystem::path AdatbazisFajl(int jatek);
+
+// The record buffer: one draw on its way between the file, the entry dialog, the undo log
+// and the table.
+struct Huzas {
+    std::int32_t Sorszam = 0;
+    std::int32_t Ev = 0;
+    std::int32_t Het = 0;
+    std::array<std::uint8_t, MaxRekordSzamDb> Szamok{};
+    bool operator==(const Huzas&) const = default;
+};
+
+// Operation codes of the draw list, also stored in the undo log.
+enum class HuzasMuvelet : int { Nincs = 0, Bovites = 1, Modositas = 2, Beszuras = 3, Torles = 4 };
+
+inline constexpr std::string_view NincsAdatbazisSzoveg =
+    "Nem található az aktuális lottójáték adatbázisa!\r\rJavaslat: telepítse újra a programot.";
+inline constexpr std::string_view AdatbazisOlvasasHibaSzoveg =
+    "Hiba történt az adatbázis állományának olvasása során!";
+inline constexpr std::string_view AdatbazisIrasHibaSzoveg =
+    "Hiba történt az adatbázis állományának írása során!";
+inline constexpr std::string_view AdatbazisElmentveSzoveg = "Adatbázis elmentve.";
+inline constexpr std::string_view HuzTorlesEngSzoveg =
+    "Módosította, de nem mentette a lottóhúzások adatbázisát!\r\rMenti a módosításokat?";
+inline constexpr std::string_view HuzasTorlesKerdes = "Biztos törli a kijelölt húzást?";
+
+inline constexpr std::string_view MentesSugoNincs = " Nincs elmentésre váró adat. ";
+inline constexpr std::string_view MentesSugoModositott = " Módosított adatbázis mentése. ";
+inline constexpr std::string_view MentesSugoTorles = " Módosított adatbázis mentése állományba. ";
+inline constexpr std::string_view VisszaSugo = " Előző módosítás visszavonása. ";
+inline constexpr std::string_view MegseSugo = " Visszavonás törlése. ";
+inline constexpr std::string_view NincsVisszavonhatoSugo = " Nincs visszavonható művelet. ";
+
+enum class BetoltesEredmeny { Rendben, NincsFajl, Hiba };
+
+class HuzasAdatbazis {
+public:
+    explicit HuzasAdatbazis(int jatek = 5);
+
+    int Jatek() const { return jatek_; }
+    int RekordSzamDb() const { return RekordSzamDbJatek(jatek_); }
+    int OszlopDb() const { return 3 + RekordSzamDb(); }
+    int HuzasDb() const { return static_cast<int>(tomb_.size() / OszlopSz()); }
+    bool Ures() const { return tomb_.empty(); }
+
+    // Row `index` (0-based: draw number − 1) of the draw table: draw number, year, week,
+    // the number bytes in file order.
+    std::span<const std::int32_t> Sor(int index) const;
+    std::int32_t Ertek(int index, int oszlop) const {
+        return Sor(index)[static_cast<std::size_t>(oszlop)];
+    }
+    // The numbers of draw `index` (game 6: the plus number last, 0 when absent).
+    std::span<const std::int32_t> Szamok(int index) const { return Sor(index).subspan(3); }
+    // Whole table, row after row.
+    const std::vector<std::int32_t>& HuzasTomb() const { return tomb_; }
+
+    // Loads `fajl` as the database of game `jatek`. A missing or unreadable file shows its
+    // messages; the table then keeps what it held when the game is the same, and is an
+    // empty table of the new game otherwise.
+    BetoltesEredmeny HuzasokBe(const std::filesystem::path& fajl, int jatek, Uzenetek& u);
+    // The same from bytes already read (nullopt-free form for tests and the import).
+    bool Beolvasas(std::span<const std::uint8_t> adat, int jatek);
+    // The file's bytes for the table.
+    std::vector<std::uint8_t> Kodolas(const ProgramVerzio& verzio) const;
+    // Writes the table; on success clears the modified flag and says so.
+    bool AdatbazisMentese(const std::filesystem::path& fajl, const ProgramVerzio& verzio,
+                          Uzenetek& u, std::size_t hibaUtan = SIZE_MAX);
+    // Before a game switch or the end: offers to save unsaved changes. False only when the
+    // player asked for the save and it failed.
+    bool HuzTorlesEng(const std::filesystem::path& fajl, const ProgramVerzio& verzio, Uzenetek& u);
+
+    // Appends draws (the import); numbers them and marks the table modified.
+    void Hozzaadas(std::span<const Huzas> huzasok);
+
+    bool AdatbazisModositva = false;
+    std::string_view MentesSugo() const {
+        return AdatbazisModositva ? mentesSugo_ : MentesSugoNincs;
+    }
+
+    // The three draw ranges; reset to the whole database after every load and change.
+    HuzasTartomanyok Tartomanyok;
+
+    // --- editing, as the draw list drives it; rows are draw numbers (1-based) ---
+    Huzas Rekord;
+    HuzasMuvelet Muvelet = HuzasMuvelet::Nincs;
+    int DialogusEredmeny = 0; // 1 after "Rendben", 0 otherwise
+    int AktRekord = 0;
+    int MuvRekord = 0;
+    int Kijelolt() const { return kijelolt_; }
+    void Kijeloles(int sor);
+    bool PluszSzamAktiv = true;
+
+    void RekordBeszuras(int p);
+    void RekordTorles(int p);
+    void RekordBeillesztes();
+    void RekordPMentes(int r);
+    // Finishes the current operation; `naplozva` when the entry dialog (not undo or redo)
+    // is the sender.
+    void AdatbazisModositas(bool naplozva);
+    void RekordPVissza();
+    void RekordPMegsem();
+
+    // Starting the four operations (the dialog then ends with DialogusVege).
+    void BovitesKezdes();
+    void BeszurasKezdes();
+    void ModositasKezdes();
+    bool TorlesKezdes(Uzenetek& u); // asks first
+    void DialogusVege(bool rendben, const Huzas& rekord);
+    // Whether a draw entered at the end gets a plus number (game 6 stopped drawing it
+    // from 2007 week 30).
+    bool UjHuzasPluszSzammal() const;
+
+    const std::vector<std::vector<std::int32_t>>& VisszavonasNaplo() const { return naplo_; }
+    int VisszavonasPoz() const { return poz_; }
+    bool VisszavonasLehet() const { return poz_ > 0; }
+    bool UjraLehet() const { return static_cast<int>(naplo_.size()) > poz_; }
+
+private:
+    std::size_t OszlopSz() const { return static_cast<std::size_t>(OszlopDb()); }
+    std::int32_t* SorIr(int index) {
+        return tomb_.data() + static_cast<std::size_t>(index) * OszlopSz();
+    }
+    void UjJatek(int jatek);
+    void ModositasVege();
+    void RekordBeSorba(int sor);
+
+    int jatek_;
+    std::vector<std::int32_t> tomb_;
+    std::vector<std::vector<std::int32_t>> naplo_;
+    int poz_ = 0;
+    int kijelolt_ = 0;
+    std::string_view mentesSugo_ = MentesSugoModositott;
+};
+
+} // namespace varion
