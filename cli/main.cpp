@@ -12,7 +12,12 @@ namespace {
 
 using varion::cli::ParancsLeiras;
 
-constexpr std::array<ParancsLeiras, 0> parancsok{{}};
+constexpr std::array<ParancsLeiras, 4> parancsok{{
+    {"import", "--jatek G FILE.csv --ki FILE.ldb", varion::cli::ImportParancs},
+    {"huzasok", "--jatek G FILE.ldb", varion::cli::HuzasokParancs},
+    {"statisztika", "--jatek G FILE.ldb [--tol a --ig b]", varion::cli::StatisztikaParancs},
+    {"lista", "FILE.top [--huzasok FILE.ldb]", varion::cli::ListaParancs},
+}};
 
 void Sugo() {
     std::cout << "Használat: varion-cli PARANCS [argumentumok]\n\n"

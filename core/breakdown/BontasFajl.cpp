@@ -1,5 +1,6 @@
 #include "breakdown/BontasFajl.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -127,6 +128,26 @@ std::optional<BontasAdatok> BontasBetoltese(io::Olvaso& o, const SzamsorAdatok& 
         return b;
     }
     return hiba();
+}
+
+std::vector<int> BontasValtozat(const SzamsorAdatok& sor, const BontasAdatok& b, int index) {
+    std::vector<int> ki;
+    if (index < 0 || index >= b.Sorok()) return ki;
+    const auto sorBajtok = std::span(b.Matrix).subspan(static_cast<std::size_t>(index) *
+                                                           static_cast<std::size_t>(b.Szelesseg),
+                                                       static_cast<std::size_t>(b.Szelesseg));
+    if (HuzasMod(sor.Feltetelek)) {
+        for (auto s : sorBajtok)
+            if (s != 0) ki.push_back(s);
+    } else {
+        for (int j = 0; j < sor.ValtozoSzamDb && j < b.Szelesseg; ++j) {
+            const auto i = sorBajtok[static_cast<std::size_t>(j)];
+            if (i < sor.Jelolt.size()) ki.push_back(sor.Jelolt[i]);
+        }
+        for (auto f : sor.Fix) ki.push_back(f);
+    }
+    std::sort(ki.begin(), ki.end());
+    return ki;
 }
 
 bool TopMentes(const std::filesystem::path& fajl, const SzamsorAdatok& sor, const BontasAdatok& b,

@@ -63,6 +63,10 @@ void BontasMentese(io::Iro& iro, const SzamsorAdatok& sor, const BontasAdatok& b
 std::optional<BontasAdatok> BontasBetoltese(io::Olvaso& o, const SzamsorAdatok& sor,
                                             bool vanAdatbazis, Uzenetek& u);
 
+// The numbers of stored variation `sor` (0-based), ascending: the marked numbers its
+// indices point at and the fixed numbers; in the draws mode the draw's numbers.
+std::vector<int> BontasValtozat(const SzamsorAdatok& sor, const BontasAdatok& b, int index);
+
 struct BontasFajlTartalom {
     SzamsorAdatok Sor;
     BontasAdatok Bontas;
