@@ -139,6 +139,9 @@ public:
     // Whether a draw entered at the end gets a plus number (game 6 stopped drawing it
     // from 2007 week 30).
     bool UjHuzasPluszSzammal() const;
+    // Whether the selected draw (1-based) is of the weeks with a plus number; set into
+    // PluszSzamAktiv on every selection in the list.
+    bool PluszSzamosHuzas(int sor) const;
 
     const std::vector<std::vector<std::int32_t>>& VisszavonasNaplo() const { return naplo_; }
     int VisszavonasPoz() const { return poz_; }

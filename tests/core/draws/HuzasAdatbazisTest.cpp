@@ -254,6 +254,9 @@ TEST(HuzasAdatbazis, PluszSzamAzUjHuzasban) {
     EXPECT_FALSE(db.UjHuzasPluszSzammal());
     db.BovitesKezdes();
     EXPECT_FALSE(db.PluszSzamAktiv);
+    EXPECT_TRUE(db.PluszSzamosHuzas(2)) << "week 29 still had one";
+    db.Hozzaadas(std::vector<Huzas>{H(2007, 30, {1, 2, 3, 4, 5, 6, 0})});
+    EXPECT_FALSE(db.PluszSzamosHuzas(4));
 }
 
 } // namespace
