@@ -1,0 +1,121 @@
+#include "breakdown/HibapontIndex.h"
+
+#include <bit>
+
+namespace varion {
+namespace {
+
+// Above this many subsets the table would cost too much memory; the masks are then
+// scanned from the newest row instead (still a handful of operations per row).
+constexpr std::uint64_t TablaKorlat = std::uint64_t{1} << 23;
+
+} // namespace
+
+HibapontIndex::Maszk HibapontIndex::MaszkBol(const std::uint8_t* sor, int k) {
+    Maszk m;
+    for (int i = 0; i < k; ++i) {
+        if (sor[i] < 64)
+            m.a |= std::uint64_t{1} << sor[i];
+        else
+            m.b |= std::uint64_t{1} << (sor[i] - 64);
+    }
+    return m;
+}
+
+void HibapontIndex::Torles() {
+    maszkok_.clear();
+    legujabb_.clear();
+    tabla_ = false;
+}
+
+void HibapontIndex::Beallitas(int n, int k, int kozosMax, const std::uint8_t* matrix,
+                              std::int32_t sorok, int szelesseg) {
+    n_ = n;
+    k_ = k;
+    t_ = kozosMax + 1;
+    for (int i = 0; i <= 90; ++i) {
+        binom_[static_cast<std::size_t>(i)][0] = 1;
+        for (int j = 1; j < 8; ++j)
+            binom_[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] =
+                i == 0 ? 0
+                       : binom_[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)] +
+                             binom_[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j)];
+    }
+    const std::uint64_t meret =
+        (t_ >= 1 && t_ <= 7 && n <= 90)
+            ? binom_[static_cast<std::size_t>(n)][static_cast<std::size_t>(t_)]
+            : TablaKorlat + 1;
+    tabla_ = meret <= TablaKorlat;
+    legujabb_.assign(tabla_ ? meret : 0, 0);
+    maszkok_.clear();
+    maszkok_.reserve(static_cast<std::size_t>(sorok));
+    for (std::int32_t r = 0; r < sorok; ++r)
+        Hozzaad(matrix + static_cast<std::size_t>(r) * static_cast<std::size_t>(szelesseg));
+}
+
+void HibapontIndex::Hozzaad(const std::uint8_t* sor) {
+    maszkok_.push_back(MaszkBol(sor, k_));
+    if (!tabla_ || t_ > k_ || t_ < 1) return;
+    const auto szam = static_cast<std::int32_t>(maszkok_.size()); // newest row + 1
+    // Every t-subset of the row, ranked in colex order: sum of C(index, slot + 1).
+    int poz[8];
+    for (int i = 0; i < t_; ++i) poz[i] = i;
+    for (;;) {
+        std::uint32_t rang = 0;
+        for (int i = 0; i < t_; ++i) rang += binom_[sor[poz[i]]][static_cast<std::size_t>(i + 1)];
+        legujabb_[rang] = szam;
+        int i = t_ - 1;
+        while (i >= 0 && poz[i] == k_ - t_ + i) --i;
+        if (i < 0) break;
+        ++poz[i];
+        for (int j = i + 1; j < t_; ++j) poz[j] = poz[j - 1] + 1;
+    }
+}
+
+int HibapontIndex::Pozicio(const std::uint8_t* jelolt, const Maszk& m, const Maszk& sor) const {
+    // The candidate's position of the t-th common number, counted from the smallest.
+    (void)m;
+    int c = 0;
+    for (int p = 0; p < k_; ++p) {
+        const int v = jelolt[p];
+        const bool kozos = v < 64 ? (sor.a >> v) & 1u : (sor.b >> (v - 64)) & 1u;
+        if (kozos && ++c == t_) return p;
+    }
+    return -1;
+}
+
+int HibapontIndex::Utkozes(const std::uint8_t* jelolt) const {
+    if (maszkok_.empty() || t_ > k_ || t_ < 1) return -1;
+    const Maszk m = MaszkBol(jelolt, k_);
+    if (!tabla_) {
+        for (auto r = maszkok_.size(); r-- > 0;) {
+            const Maszk& s = maszkok_[r];
+            if (std::popcount(m.a & s.a) + std::popcount(m.b & s.b) >= t_)
+                return Pozicio(jelolt, m, s);
+        }
+        return -1;
+    }
+    // The newest row among those holding any t-subset of the candidate.
+    std::uint32_t ertek[8][8]; // ertek[p][i] = C(jelolt[p], i + 1)
+    for (int p = 0; p < k_; ++p)
+        for (int i = 0; i < t_; ++i)
+            ertek[p][i] = binom_[jelolt[p]][static_cast<std::size_t>(i + 1)];
+    std::int32_t legjobb = 0;
+    int poz[8];
+    for (int i = 0; i < t_; ++i) poz[i] = i;
+    for (;;) {
+        std::uint32_t rang = 0;
+        for (int i = 0; i < t_; ++i) rang += ertek[poz[i]][i];
+        const std::int32_t r = legujabb_[rang];
+        if (r > legjobb) legjobb = r;
+        int i = t_ - 1;
+        while (i >= 0 && poz[i] == k_ - t_ + i) --i;
+        if (i < 0) break;
+        ++poz[i];
+        for (int j = i + 1; j < t_; ++j) poz[j] = poz[j - 1] + 1;
+    }
+    if (legjobb == 0) return -1;
+    return Pozicio(jelolt, m, maszkok_[static_cast<std::size_t>(legjobb - 1)]);
+}
+
+} // namespace varion

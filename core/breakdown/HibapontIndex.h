@@ -1,0 +1,43 @@
+// The stored rows of an error-point breakdown, indexed so that the covering test needs a few
+// operations per candidate instead of a pass over every stored row: each row is kept as a
+// bit mask, and every (KozosMax + 1)-subset of its indices points to the newest row that
+// contains it. The newest stored row sharing more than KozosMax numbers with a candidate is
+// then the newest row among the candidate's own subsets.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace varion {
+
+class HibapontIndex {
+public:
+    // Starts over for candidates of `k` indices below `n` that may share at most
+    // `kozosMax` indices with a stored row; `sorok` rows of `szelesseg` bytes already
+    // stored (their first k bytes are the indices) are indexed again.
+    void Beallitas(int n, int k, int kozosMax, const std::uint8_t* matrix, std::int32_t sorok,
+                   int szelesseg);
+    void Hozzaad(const std::uint8_t* sor);
+    void Torles();
+
+    // The position in the candidate of the number at which the newest conflicting row
+    // reaches kozosMax + 1 common numbers, or -1 when no stored row conflicts.
+    int Utkozes(const std::uint8_t* jelolt) const;
+    std::int32_t Sorok() const { return static_cast<std::int32_t>(maszkok_.size()); }
+
+private:
+    struct Maszk {
+        std::uint64_t a = 0, b = 0;
+    };
+    static Maszk MaszkBol(const std::uint8_t* sor, int k);
+    int Pozicio(const std::uint8_t* jelolt, const Maszk& m, const Maszk& sor) const;
+
+    int n_ = 0, k_ = 0, t_ = 1; // t_ = kozosMax + 1
+    bool tabla_ = false;
+    std::vector<Maszk> maszkok_;
+    std::vector<std::int32_t> legujabb_; // per subset rank: newest row + 1, 0 when none
+    std::array<std::array<std::uint32_t, 8>, 91> binom_{};
+};
+
+} // namespace varion
