@@ -20,6 +20,14 @@ void SzelvIniAlap(Beallitasok& b) {
     b = Beallitasok{};
 }
 
+std::filesystem::path JatekKonyvtar(const std::filesystem::path& programKonyvtar, int jatek) {
+    return programKonyvtar / std::string(JatekAdat(jatek).KonyvtarNev);
+}
+
+void IniDirAlap(Beallitasok& b, const std::filesystem::path& programKonyvtar) {
+    for (int j = 5; j <= 7; ++j) b.IniDirJatek(j) = JatekKonyvtar(programKonyvtar, j).string();
+}
+
 namespace {
 
 std::string Kisbetus(std::string_view s) {

@@ -60,6 +60,11 @@ bool BeallitasOlvasas(const std::filesystem::path& fajl, Beallitasok& b, Uzenete
 bool BeallitasIras(const std::filesystem::path& fajl, const Beallitasok& b,
                    const std::string& jatekKonyvtar, Uzenetek& u);
 
+// The folder of a game's files in the program folder ("Otos", "Hatos", "Skandinav").
+std::filesystem::path JatekKonyvtar(const std::filesystem::path& programKonyvtar, int jatek);
+// Without a settings file the file dialogs start in the three game folders.
+void IniDirAlap(Beallitasok& b, const std::filesystem::path& programKonyvtar);
+
 // The text of the file (for the writer and its tests).
 std::string BeallitasSzoveg(const Beallitasok& b, const std::string& jatekKonyvtar);
 

@@ -147,6 +147,12 @@ public:
     int VisszavonasPoz() const { return poz_; }
     bool VisszavonasLehet() const { return poz_ > 0; }
     bool UjraLehet() const { return static_cast<int>(naplo_.size()) > poz_; }
+    std::string_view VisszaGombSugo() const {
+        return VisszavonasLehet() ? VisszaSugo : NincsVisszavonhatoSugo;
+    }
+    std::string_view MegseGombSugo() const {
+        return UjraLehet() ? MegseSugo : NincsVisszavonhatoSugo;
+    }
 
 private:
     std::size_t OszlopSz() const { return static_cast<std::size_t>(OszlopDb()); }

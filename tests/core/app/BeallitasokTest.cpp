@@ -122,6 +122,14 @@ TEST(Beallitasok, IrasSorrendjeEsVisszaolvasas) {
     EXPECT_EQ(v, elvart);
 }
 
+TEST(Beallitasok, AllomanyNelkulAJatekMappak) {
+    Beallitasok b;
+    IniDirAlap(b, "/opt/varion");
+    EXPECT_EQ(b.IniDir[0], "/opt/varion/Otos");
+    EXPECT_EQ(b.IniDir[2], "/opt/varion/Skandinav");
+    EXPECT_NE(BeallitasSzoveg(b, "").find("IniDir0=/opt/varion/Otos\r\n"), std::string::npos);
+}
+
 TEST(Beallitasok, OlvasasiEsIrasiHiba) {
     IdeiglenesMappa m;
     RogzitoUzenetek u;
