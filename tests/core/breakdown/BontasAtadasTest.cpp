@@ -39,17 +39,5 @@ TEST(BontasAtadas, KeszBontasAllomanyonAtVisszaAMotorba) {
     EXPECT_EQ(betoltott.GetTaroltNyerSzelv(), 0);
 }
 
-TEST(BontasAtadas, HuzasTablaNezete) {
-    HuzasAdatbazis db(7);
-    Huzas h;
-    h.Ev = 2001;
-    h.Szamok = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
-    db.Hozzaadas(std::vector<Huzas>{h, h});
-    const auto n = HuzasNezet(db);
-    EXPECT_EQ(n.Sorok(), 2);
-    EXPECT_EQ(n.Sor(1)[0], 2);
-    EXPECT_EQ(n.Sor(1)[16], 14);
-}
-
 } // namespace
 } // namespace varion
