@@ -189,10 +189,10 @@ std::string BeallitasSzoveg(const Beallitasok& b, const std::string& jatekKonyvt
 }
 
 bool BeallitasIras(const std::filesystem::path& fajl, const Beallitasok& b,
-                   const std::string& jatekKonyvtar, Uzenetek& u) {
+                   const std::string& jatekKonyvtar, Uzenetek& u, std::size_t hibaUtan) {
     const std::string s = BeallitasSzoveg(b, jatekKonyvtar);
-    if (!io::BiztosMentes(fajl,
-                          std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size()))) {
+    if (!io::BiztosMentes(
+            fajl, std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size()), hibaUtan)) {
         u.HibaUzenet(IniIrasHibaSzoveg);
         return false;
     }

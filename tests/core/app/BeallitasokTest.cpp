@@ -138,8 +138,12 @@ TEST(Beallitasok, OlvasasiEsIrasiHiba) {
     u.Var(UzenetTipus::HibaUzenet, "Hiba történt a \"Varion.ini\" állomány olvasása során!");
     EXPECT_FALSE(BeallitasOlvasas(m / "nincs.ini", b, u));
     EXPECT_EQ(b.Jatek, 7);
+    ASSERT_TRUE(BeallitasIras(m / "Varion.ini", b, "", u));
+    const std::string regi = Olvas(m / "Varion.ini");
+    b.Jatek = 6;
     u.Var(UzenetTipus::HibaUzenet, "Hiba történt a \"Varion.ini\" állomány írása során!");
-    EXPECT_FALSE(BeallitasIras(m / "nincs" / "Varion.ini", b, "", u));
+    EXPECT_FALSE(BeallitasIras(m / "Varion.ini", b, "", u, 100));
+    EXPECT_EQ(Olvas(m / "Varion.ini"), regi);
 }
 
 } // namespace
