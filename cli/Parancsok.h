@@ -18,6 +18,7 @@ struct ParancsLeiras {
 
 // Subcommands, one per file.
 // (Later subcommands add their line here and in the table of main.cpp.)
+int Bontas(const std::vector<std::string>& args);
 int ImportParancs(const std::vector<std::string>& args);      // Huzasok.cpp
 int HuzasokParancs(const std::vector<std::string>& args);     // Huzasok.cpp
 int StatisztikaParancs(const std::vector<std::string>& args); // Huzasok.cpp

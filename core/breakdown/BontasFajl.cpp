@@ -1,6 +1,5 @@
 #include "breakdown/BontasFajl.h"
 
-#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -146,7 +145,6 @@ std::vector<int> BontasValtozat(const SzamsorAdatok& sor, const BontasAdatok& b,
         }
         for (auto f : sor.Fix) ki.push_back(f);
     }
-    std::sort(ki.begin(), ki.end());
     return ki;
 }
 

@@ -63,8 +63,9 @@ void BontasMentese(io::Iro& iro, const SzamsorAdatok& sor, const BontasAdatok& b
 std::optional<BontasAdatok> BontasBetoltese(io::Olvaso& o, const SzamsorAdatok& sor,
                                             bool vanAdatbazis, Uzenetek& u);
 
-// The numbers of stored variation `sor` (0-based), ascending: the marked numbers its
-// indices point at and the fixed numbers; in the draws mode the draw's numbers.
+// The numbers of stored variation `index` (0-based) as the breakdown list prints them: the
+// marked numbers its indices point at, then the fixed numbers; in the draws mode the
+// draw's numbers.
 std::vector<int> BontasValtozat(const SzamsorAdatok& sor, const BontasAdatok& b, int index);
 
 struct BontasFajlTartalom {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -25,6 +26,12 @@ public:
     // reaches kozosMax + 1 common numbers, or -1 when no stored row conflicts.
     int Utkozes(const std::uint8_t* jelolt) const;
     std::int32_t Sorok() const { return static_cast<std::int32_t>(maszkok_.size()); }
+
+    // Above this many subsets the table would cost too much memory; the masks are then
+    // scanned from the newest row instead (a few operations per row).
+    static inline std::uint64_t TablaKorlat = std::uint64_t{1} << 23;
+    // How many of the newest rows are tested by mask before the table is consulted.
+    static inline std::size_t Ablak = 8;
 
 private:
     struct Maszk {

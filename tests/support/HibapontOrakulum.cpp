@@ -38,7 +38,12 @@ bool HibapontOrakulum::Hibapontos(std::uint8_t* b) const {
 }
 
 int HibapontOrakulum::Generalas(std::array<std::uint8_t, 8>& b, int& mp, bool egy) {
+    unsigned lepes = 0;
     while (mp >= 0) {
+        if ((++lepes & 0xFFFu) == 0 && std::chrono::steady_clock::now() > Hatarido) {
+            Kesz = false;
+            return 1;
+        }
         if (b[mp] < mx_[mp]) {
             ++b[mp];
             if (mp < K_ - 1) {
@@ -60,7 +65,7 @@ int HibapontOrakulum::Generalas(std::array<std::uint8_t, 8>& b, int& mp, bool eg
 std::vector<std::array<std::uint8_t, 8>> HibapontOrakulum::Start() {
     sorok_.clear();
     mx_ = max_;
-    for (int kor = K_ - 1 - e_; kor >= 0; --kor) {
+    for (int kor = K_ - 1 - e_; kor >= 0 && Kesz; --kor) {
         tobbKor_ = kor >= 1;
         kozosMax_ = (K_ - 1 - e_) - kor;
         auto b = min_;
@@ -84,10 +89,10 @@ std::vector<std::array<std::uint8_t, 8>> HibapontOrakulum::OptBontStart() {
         }
     };
     nyit(true);
-    for (int kor = K_ - 1 - e_; kor >= 0; --kor) {
+    for (int kor = K_ - 1 - e_; kor >= 0 && Kesz; --kor) {
         if (kor != K_ - 1 - e_) nyit(false);
         kozosMax_ = (K_ - 1 - e_) - kor;
-        while (!folyamok.empty()) {
+        while (!folyamok.empty() && Kesz) {
             for (std::size_t s = 0; s < folyamok.size(); ++s) {
                 int mp = K_ - 1;
                 mx_[0] = static_cast<std::uint8_t>(folyamok[s][0] + 1);
@@ -100,6 +105,7 @@ std::vector<std::array<std::uint8_t, 8>> HibapontOrakulum::OptBontStart() {
             }
         }
     }
+    if (!Kesz) return sorok_;
     mx_ = max_;
     auto b = min_;
     --b[K_ - 1];

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -19,6 +20,10 @@ public:
 
     std::vector<std::array<std::uint8_t, 8>> Start();
     std::vector<std::array<std::uint8_t, 8>> OptBontStart();
+
+    // For the benchmark: give up after this long; `Kesz` tells whether the run completed.
+    std::chrono::steady_clock::time_point Hatarido = std::chrono::steady_clock::time_point::max();
+    bool Kesz = true;
 
 private:
     bool Hibapontos(std::uint8_t* b) const;

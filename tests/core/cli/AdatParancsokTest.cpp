@@ -63,7 +63,7 @@ TEST(AdatParancsok, Lista) {
     ASSERT_TRUE(TopMentes(m / "b.top", s, b, u));
     const auto f = Futtat("lista " + (m / "b.top").string());
     EXPECT_EQ(f.Kod, 0);
-    EXPECT_EQ(f.Kimenet, "7 10 20 30 50\n7 10 20 30 40\n");
+    EXPECT_EQ(f.Kimenet, "50 10 20 30 7\n10 20 30 40 7\n");
 }
 
 } // namespace

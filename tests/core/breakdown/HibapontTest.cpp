@@ -1,0 +1,194 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+#include "breakdown/UBontas.h"
+#include "support/BontasSegito.h"
+#include "support/HibapontOrakulum.h"
+#include "support/RogzitoUzenetek.h"
+
+namespace varion {
+namespace {
+
+using teszt::RogzitoUzenetek;
+
+Szamsor Sorozat(int n) {
+    Szamsor s(static_cast<std::size_t>(n));
+    std::iota(s.begin(), s.end(), std::uint8_t{1});
+    return s;
+}
+
+Szamsor Fixek(int db) {
+    Szamsor f;
+    for (int i = 0; i < db; ++i) f.push_back(static_cast<std::uint8_t>(35 - i));
+    return f;
+}
+
+// Runs the engine and the oracle on the same prepared input.
+void Osszevetes(int jatek, const Szamsor& jelolt, int K, int e, const FeltetelKeszlet* f,
+                bool eloszlas, const std::string& nev) {
+    FeltetelKeszlet ures;
+    ures.Adatok.Hibapont = static_cast<std::uint8_t>(e);
+    ures.EloszlasOpt = 1;
+    FeltetelKeszlet sajat = f ? *f : ures;
+    sajat.Adatok.Hibapont = static_cast<std::uint8_t>(e);
+    sajat.EloszlasOpt = 1;
+    TBontas b;
+    RogzitoUzenetek u;
+    u.MindentElfogad();
+    BontasBemenet be;
+    be.Jatek = jatek;
+    be.JeloltSzamok = jelolt;
+    be.FixSzamok = Fixek(jatek - K);
+    be.Feltetelek = &sajat;
+    be.EloszlasDoboz = eloszlas;
+    ASSERT_TRUE(b.BontasIndul(be, u, [] { return std::uint64_t{1} << 40; }));
+    teszt::HibapontOrakulum o(b, e);
+    const auto varhato = teszt::Sorok(eloszlas ? o.OptBontStart() : o.Start(), K);
+    b.Futtatas();
+    ASSERT_EQ(teszt::Sorok(b), varhato) << nev;
+}
+
+TEST(Hibapont, ElsoKorCsakDiszjunktSorokatTaroljaAzUtolsoUtanGaranciaVan) {
+    TBontas b;
+    RogzitoUzenetek u;
+    u.MindentElfogad();
+    FeltetelKeszlet f;
+    f.Adatok.Hibapont = 4; // K - 1 = 4: a single pass with nothing shared
+    ASSERT_TRUE(teszt::Bontas(b, u, 5, Sorozat(10), &f));
+    EXPECT_EQ(teszt::Sorok(b), (teszt::SorLista{{0, 1, 2, 3, 4}, {5, 6, 7, 8, 9}}))
+        << "error points are capped at min(3, K - 1)";
+
+    f.Adatok.Hibapont = 1;
+    ASSERT_TRUE(teszt::Bontas(b, u, 5, Sorozat(10), &f));
+    const auto sorok = teszt::Sorok(b);
+    EXPECT_EQ(sorok[0], (std::vector<std::uint8_t>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(sorok[1], (std::vector<std::uint8_t>{5, 6, 7, 8, 9}));
+}
+
+// The guarantee: every K-subset that passes the conditions shares K - e numbers with a row.
+TEST(Hibapont, MindenValtozatotLefedAHibapontokig) {
+    std::mt19937 g(7);
+    for (int eset = 0; eset < 60; ++eset) {
+        const int K = 2 + static_cast<int>(g() % 6);
+        const int e = 1 + static_cast<int>(g() % static_cast<unsigned>(std::min(3, K - 1)));
+        const int N = K + 1 + static_cast<int>(g() % 8);
+        const bool eloszlas = g() % 2;
+        TBontas b;
+        RogzitoUzenetek u;
+        u.MindentElfogad();
+        FeltetelKeszlet f;
+        f.Adatok.Hibapont = static_cast<std::uint8_t>(e);
+        f.EloszlasOpt = 1;
+        ASSERT_TRUE(teszt::Bontas(b, u, 7, Sorozat(N), &f, Fixek(7 - K), eloszlas));
+        const auto sorok = teszt::Sorok(b);
+        std::vector<int> c(static_cast<std::size_t>(K));
+        std::iota(c.begin(), c.end(), 0);
+        for (;;) {
+            const bool fedett = std::any_of(sorok.begin(), sorok.end(), [&](const auto& s) {
+                int k = 0;
+                for (int x : c) k += std::find(s.begin(), s.end(), x) != s.end();
+                return k >= K - e;
+            });
+            ASSERT_TRUE(fedett) << "N " << N << " K " << K << " e " << e;
+            int i = K - 1;
+            while (i >= 0 && c[i] == N - K + i) --i;
+            if (i < 0) break;
+            ++c[i];
+            for (int j = i + 1; j < K; ++j) c[j] = c[j - 1] + 1;
+        }
+    }
+}
+
+TEST(Hibapont, AzIndexeltTesztUgyanazokatASorokatAdjaMintAKetHurok) {
+    std::mt19937 g(2024);
+    for (int eset = 0; eset < 150; ++eset) {
+        const int K = 2 + static_cast<int>(g() % 6);
+        const int e = 1 + static_cast<int>(g() % static_cast<unsigned>(std::min(3, K - 1)));
+        const int N = K + 1 + static_cast<int>(g() % static_cast<unsigned>(std::min(30, 17) - K));
+        const bool eloszlas = g() % 2;
+        Osszevetes(7, Sorozat(N), K, e, nullptr, eloszlas,
+                   "N " + std::to_string(N) + " K " + std::to_string(K) + " e " +
+                       std::to_string(e) + (eloszlas ? " stream" : " plain"));
+    }
+}
+
+TEST(Hibapont, NagyobbEsetekMindketValtozatban) {
+    for (const auto& [N, K, e] : {std::tuple{30, 2, 1},
+                                  {22, 3, 1},
+                                  {24, 4, 2},
+                                  {18, 5, 2},
+                                  {16, 6, 3},
+                                  {14, 7, 3},
+                                  {13, 7, 1}})
+        for (const bool eloszlas : {false, true})
+            Osszevetes(7, Sorozat(std::min(N, 35)), K, e, nullptr, eloszlas,
+                       std::to_string(N) + "/" + std::to_string(K) + "/" + std::to_string(e));
+}
+
+// The index has three ways to the newest conflicting row: the newest rows by mask, the
+// subset table, and a scan of every mask when the table would be too large.
+TEST(Hibapont, AzIndexMindenUtjaUgyanazt) {
+    const auto regiTabla = HibapontIndex::TablaKorlat;
+    const auto regiAblak = HibapontIndex::Ablak;
+    for (const auto& [tabla, ablak] :
+         {std::pair<std::uint64_t, std::size_t>{regiTabla, 0}, {0, 0}, {regiTabla, 2}}) {
+        HibapontIndex::TablaKorlat = tabla;
+        HibapontIndex::Ablak = ablak;
+        for (const auto& [N, K, e] : {std::tuple{20, 3, 1}, {14, 5, 2}, {12, 7, 1}, {16, 6, 1}})
+            for (const bool eloszlas : {false, true})
+                Osszevetes(7, Sorozat(N), K, e, nullptr, eloszlas,
+                           std::to_string(N) + "/" + std::to_string(K) + " table " +
+                               std::to_string(tabla) + " window " + std::to_string(ablak));
+    }
+    HibapontIndex::TablaKorlat = regiTabla;
+    HibapontIndex::Ablak = regiAblak;
+}
+
+TEST(Hibapont, FeltetelekkelIsUgyanaz) {
+    std::mt19937 g(99);
+    for (int eset = 0; eset < 120; ++eset) {
+        const int K = 3 + static_cast<int>(g() % 5);
+        const int e = 1 + static_cast<int>(g() % static_cast<unsigned>(std::min(3, K - 1)));
+        const int N = K + 2 + static_cast<int>(g() % 8);
+        Szamsor jelolt;
+        for (int i = 0; i < N; ++i) jelolt.push_back(static_cast<std::uint8_t>(3 * i % 34 + 1));
+        std::sort(jelolt.begin(), jelolt.end());
+        jelolt.erase(std::unique(jelolt.begin(), jelolt.end()), jelolt.end());
+        if (static_cast<int>(jelolt.size()) < K + 1) continue;
+        FeltetelAdatok a;
+        switch (g() % 4) {
+        case 0:
+            a.SzvParosBe = 1;
+            a.SzvParosFix = 1;
+            a.SzvParosTipus = 1;
+            a.SzvParos = 1;
+            a.SzvParosMax = K - 1;
+            break;
+        case 1:
+            a.MobBe = 1;
+            a.MobSzamai = 2;
+            a.MobTalalatMax = 1;
+            break;
+        case 2:
+            a.FavBe = 1;
+            a.FavSzamai = 2;
+            a.FavSzamaiMax = 5;
+            a.FavTalalat = 1;
+            a.FavTalalatMax = 2;
+            break;
+        default:
+            a.SzcsIsmetBe = 1;
+            a.SzcsIsmetEgy = 0;
+            a.SzcsIsmet = 0;
+            a.SzcsIsmetMax = 2;
+        }
+        const auto f = teszt::Keszlet(a, jelolt, 7);
+        Osszevetes(7, jelolt, K, e, &f, g() % 2, "case " + std::to_string(eset));
+    }
+}
+
+} // namespace
+} // namespace varion
