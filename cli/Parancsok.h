@@ -19,5 +19,9 @@ struct ParancsLeiras {
 // Subcommands, one per file.
 // (Later subcommands add their line here and in the table of main.cpp.)
 int Bontas(const std::vector<std::string>& args);
+int ImportParancs(const std::vector<std::string>& args);      // Huzasok.cpp
+int HuzasokParancs(const std::vector<std::string>& args);     // Huzasok.cpp
+int StatisztikaParancs(const std::vector<std::string>& args); // Huzasok.cpp
+int ListaParancs(const std::vector<std::string>& args);       // Lista.cpp
 
 } // namespace varion::cli

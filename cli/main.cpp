@@ -12,9 +12,13 @@ namespace {
 
 using varion::cli::ParancsLeiras;
 
-constexpr std::array<ParancsLeiras, 1> parancsok{{
+constexpr std::array<ParancsLeiras, 5> parancsok{{
     {"bontas", "--jatek G --szamok a,b,... [--fix x,y] [--hibapont e] [--eloszlas] [--lista]",
      varion::cli::Bontas},
+    {"import", "--jatek G FILE.csv --ki FILE.ldb", varion::cli::ImportParancs},
+    {"huzasok", "--jatek G FILE.ldb", varion::cli::HuzasokParancs},
+    {"statisztika", "--jatek G FILE.ldb [--tol a --ig b]", varion::cli::StatisztikaParancs},
+    {"lista", "FILE.top [--huzasok FILE.ldb]", varion::cli::ListaParancs},
 }};
 
 void Sugo() {

@@ -20,6 +20,14 @@ void SzelvIniAlap(Beallitasok& b) {
     b = Beallitasok{};
 }
 
+std::filesystem::path JatekKonyvtar(const std::filesystem::path& programKonyvtar, int jatek) {
+    return programKonyvtar / std::string(JatekAdat(jatek).KonyvtarNev);
+}
+
+void IniDirAlap(Beallitasok& b, const std::filesystem::path& programKonyvtar) {
+    for (int j = 5; j <= 7; ++j) b.IniDirJatek(j) = JatekKonyvtar(programKonyvtar, j).string();
+}
+
 namespace {
 
 std::string Kisbetus(std::string_view s) {
@@ -181,10 +189,10 @@ std::string BeallitasSzoveg(const Beallitasok& b, const std::string& jatekKonyvt
 }
 
 bool BeallitasIras(const std::filesystem::path& fajl, const Beallitasok& b,
-                   const std::string& jatekKonyvtar, Uzenetek& u) {
+                   const std::string& jatekKonyvtar, Uzenetek& u, std::size_t hibaUtan) {
     const std::string s = BeallitasSzoveg(b, jatekKonyvtar);
-    if (!io::BiztosMentes(fajl,
-                          std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size()))) {
+    if (!io::BiztosMentes(
+            fajl, std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size()), hibaUtan)) {
         u.HibaUzenet(IniIrasHibaSzoveg);
         return false;
     }

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -58,7 +60,12 @@ bool BeallitasOlvasas(const std::filesystem::path& fajl, Beallitasok& b, Uzenete
 // `jatekKonyvtar`, the current game's folder. False after the message on failure; the
 // previous file is then intact.
 bool BeallitasIras(const std::filesystem::path& fajl, const Beallitasok& b,
-                   const std::string& jatekKonyvtar, Uzenetek& u);
+                   const std::string& jatekKonyvtar, Uzenetek& u, std::size_t hibaUtan = SIZE_MAX);
+
+// The folder of a game's files in the program folder ("Otos", "Hatos", "Skandinav").
+std::filesystem::path JatekKonyvtar(const std::filesystem::path& programKonyvtar, int jatek);
+// Without a settings file the file dialogs start in the three game folders.
+void IniDirAlap(Beallitasok& b, const std::filesystem::path& programKonyvtar);
 
 // The text of the file (for the writer and its tests).
 std::string BeallitasSzoveg(const Beallitasok& b, const std::string& jatekKonyvtar);

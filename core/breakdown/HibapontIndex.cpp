@@ -1,5 +1,6 @@
 #include "breakdown/HibapontIndex.h"
 
+#include <algorithm>
 #include <bit>
 
 namespace varion {
@@ -87,7 +88,16 @@ int HibapontIndex::Utkozes(const std::uint8_t* jelolt) const {
         }
         return -1;
     }
-    // The newest row among those holding any t-subset of the candidate.
+    // Consecutive candidates share their prefix with the rows stored last, so the newest
+    // conflicting row is most often among the newest few: a mask test settles those.
+    const auto db = maszkok_.size();
+    const std::size_t ablak = std::min<std::size_t>(db, Ablak);
+    for (std::size_t i = 1; i <= ablak; ++i) {
+        const Maszk& s = maszkok_[db - i];
+        if (std::popcount(m.a & s.a) + std::popcount(m.b & s.b) >= t_) return Pozicio(jelolt, m, s);
+    }
+    if (ablak == db) return -1;
+    // Otherwise the newest row among those holding any t-subset of the candidate.
     std::uint32_t ertek[8][8]; // ertek[p][i] = C(jelolt[p], i + 1)
     for (int p = 0; p < k_; ++p)
         for (int i = 0; i < t_; ++i)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -29,6 +30,8 @@ public:
     // Above this many subsets the table would cost too much memory; the masks are then
     // scanned from the newest row instead (a few operations per row).
     static inline std::uint64_t TablaKorlat = std::uint64_t{1} << 23;
+    // How many of the newest rows are tested by mask before the table is consulted.
+    static inline std::size_t Ablak = 8;
 
 private:
     struct Maszk {

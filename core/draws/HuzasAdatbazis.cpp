@@ -384,4 +384,10 @@ bool HuzasAdatbazis::UjHuzasPluszSzammal() const {
     return !(s[1] > 2007 || (s[1] == 2007 && s[2] >= 29));
 }
 
+bool HuzasAdatbazis::PluszSzamosHuzas(int sor) const {
+    if (jatek_ != 6 || sor < 1 || sor > HuzasDb()) return true;
+    const auto s = Sor(sor - 1);
+    return !(s[1] >= 2008 || (s[1] == 2007 && s[2] >= 30));
+}
+
 } // namespace varion

@@ -139,11 +139,20 @@ public:
     // Whether a draw entered at the end gets a plus number (game 6 stopped drawing it
     // from 2007 week 30).
     bool UjHuzasPluszSzammal() const;
+    // Whether the selected draw (1-based) is of the weeks with a plus number; set into
+    // PluszSzamAktiv on every selection in the list.
+    bool PluszSzamosHuzas(int sor) const;
 
     const std::vector<std::vector<std::int32_t>>& VisszavonasNaplo() const { return naplo_; }
     int VisszavonasPoz() const { return poz_; }
     bool VisszavonasLehet() const { return poz_ > 0; }
     bool UjraLehet() const { return static_cast<int>(naplo_.size()) > poz_; }
+    std::string_view VisszaGombSugo() const {
+        return VisszavonasLehet() ? VisszaSugo : NincsVisszavonhatoSugo;
+    }
+    std::string_view MegseGombSugo() const {
+        return UjraLehet() ? MegseSugo : NincsVisszavonhatoSugo;
+    }
 
 private:
     std::size_t OszlopSz() const { return static_cast<std::size_t>(OszlopDb()); }

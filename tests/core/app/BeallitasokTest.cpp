@@ -122,6 +122,14 @@ TEST(Beallitasok, IrasSorrendjeEsVisszaolvasas) {
     EXPECT_EQ(v, elvart);
 }
 
+TEST(Beallitasok, AllomanyNelkulAJatekMappak) {
+    Beallitasok b;
+    IniDirAlap(b, "/opt/varion");
+    EXPECT_EQ(b.IniDir[0], "/opt/varion/Otos");
+    EXPECT_EQ(b.IniDir[2], "/opt/varion/Skandinav");
+    EXPECT_NE(BeallitasSzoveg(b, "").find("IniDir0=/opt/varion/Otos\r\n"), std::string::npos);
+}
+
 TEST(Beallitasok, OlvasasiEsIrasiHiba) {
     IdeiglenesMappa m;
     RogzitoUzenetek u;
@@ -130,8 +138,12 @@ TEST(Beallitasok, OlvasasiEsIrasiHiba) {
     u.Var(UzenetTipus::HibaUzenet, "Hiba történt a \"Varion.ini\" állomány olvasása során!");
     EXPECT_FALSE(BeallitasOlvasas(m / "nincs.ini", b, u));
     EXPECT_EQ(b.Jatek, 7);
+    ASSERT_TRUE(BeallitasIras(m / "Varion.ini", b, "", u));
+    const std::string regi = Olvas(m / "Varion.ini");
+    b.Jatek = 6;
     u.Var(UzenetTipus::HibaUzenet, "Hiba történt a \"Varion.ini\" állomány írása során!");
-    EXPECT_FALSE(BeallitasIras(m / "nincs" / "Varion.ini", b, "", u));
+    EXPECT_FALSE(BeallitasIras(m / "Varion.ini", b, "", u, 100));
+    EXPECT_EQ(Olvas(m / "Varion.ini"), regi);
 }
 
 } // namespace

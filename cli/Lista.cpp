@@ -1,0 +1,45 @@
+// The variations stored in a breakdown file, one per line.
+#include <iostream>
+
+#include "Argumentumok.h"
+#include "KonzolUzenetek.h"
+#include "Parancsok.h"
+#include "breakdown/BontasFajl.h"
+#include "draws/HuzasAdatbazis.h"
+#include "game/Jatek.h"
+#include "io/FajlMentes.h"
+
+namespace varion::cli {
+
+int ListaParancs(const std::vector<std::string>& args) {
+    Argumentumok a;
+    if (auto h = Feldolgozas(args, {"huzasok"}, {}, a)) return Hiba(*h);
+    if (a.Poziciok.size() != 1) return Hiba("usage: lista FILE.top [--huzasok FILE.ldb]");
+    const auto adat = io::FajlBeolvasas(a.Poziciok[0]);
+    if (!adat) return Hiba("cannot read " + a.Poziciok[0]);
+    // The game of the file decides; it follows the 16-byte header.
+    const int jatek = adat->size() >= 20 ? io::Int32Ertek(adat->data() + 16) : 0;
+    if (!ErvenyesJatek(jatek)) return Hiba("not a breakdown file: " + a.Poziciok[0]);
+    KonzolUzenetek u;
+    HuzasAdatbazis db(jatek);
+    bool vanAdatbazis = false;
+    if (const auto h = a.Opcio("huzasok")) {
+        if (db.HuzasokBe(*h, jatek, u) != BetoltesEredmeny::Rendben) return 2;
+        vanAdatbazis = true;
+    }
+    const auto t = TopBetoltes(a.Poziciok[0], jatek, vanAdatbazis, db.HuzasDb(), u);
+    if (!t) return 2;
+    std::string ki;
+    for (int r = 0; r < t->Bontas.Sorok(); ++r) {
+        const auto v = BontasValtozat(t->Sor, t->Bontas, r);
+        for (std::size_t i = 0; i < v.size(); ++i) {
+            if (i > 0) ki += ' ';
+            ki += std::to_string(v[i]);
+        }
+        ki += '\n';
+    }
+    std::cout << ki;
+    return 0;
+}
+
+} // namespace varion::cli

@@ -1,0 +1,81 @@
+#include "app/AllomanyMuvelet.h"
+
+#include <cstdio>
+#include <system_error>
+
+#include "app/FajlNevek.h"
+#include "game/Jatek.h"
+#include "io/KisVeg.h"
+
+namespace varion {
+
+std::optional<std::uint64_t> RendszerSzabadHely(const std::filesystem::path& p) {
+    std::error_code ec;
+    const auto mappa = p.has_parent_path() ? p.parent_path() : std::filesystem::path(".");
+    const auto s = std::filesystem::space(mappa, ec);
+    if (ec) return std::nullopt;
+    return s.available;
+}
+
+namespace {
+
+bool VanHely(const std::filesystem::path& p, std::uint64_t kell, const SzabadHelyLekerdezes& hely,
+             Uzenetek& u) {
+    const auto szabad = hely ? hely(p) : std::nullopt;
+    if (szabad && *szabad < kell) {
+        u.HibaUzenet(NincsHelySzoveg);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool AllomanyMentes(const std::filesystem::path& valasztott, const SzamsorAdatok& sor,
+                    const BontasAdatok* bontas, Uzenetek& u, const SzabadHelyLekerdezes& hely) {
+    const std::string nev = valasztott.string();
+    if (bontas) {
+        const std::uint64_t kell =
+            static_cast<std::uint64_t>(bontas->Sorok()) * static_cast<std::uint64_t>(sor.Jatek) +
+            1024;
+        if (!VanHely(valasztott, kell, hely, u) || !TopMentes(valasztott, sor, *bontas, u))
+            return false;
+    } else {
+        std::error_code ec;
+        std::filesystem::remove(KiterjesztesCsere(nev, "top"), ec);
+    }
+    const std::filesystem::path tip = KiterjesztesCsere(nev, "tip");
+    return VanHely(tip, sor.Jelolt.size() + 512, hely, u) && TipMentes(tip, sor, u);
+}
+
+std::optional<MegnyitottAllomany> AllomanyBetoltes(const std::filesystem::path& fajl, int jatek,
+                                                   bool vanAdatbazis, int huzasDb, Uzenetek& u) {
+    switch (FajlTipusa(fajl.string())) {
+    case FajlTipus::Tip: {
+        auto sor = TipBetoltes(fajl, jatek, vanAdatbazis, huzasDb, u);
+        if (!sor) return std::nullopt;
+        return MegnyitottAllomany{FajlTipus::Tip, std::move(*sor), std::nullopt};
+    }
+    case FajlTipus::Top: {
+        auto t = TopBetoltes(fajl, jatek, vanAdatbazis, huzasDb, u);
+        if (!t) return std::nullopt;
+        return MegnyitottAllomany{FajlTipus::Top, std::move(t->Sor), std::move(t->Bontas)};
+    }
+    case FajlTipus::Egyeb:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<int> AllomanyJateka(const std::filesystem::path& fajl) {
+    std::FILE* f = std::fopen(fajl.c_str(), "rb");
+    if (!f) return std::nullopt;
+    std::uint8_t b[20];
+    const bool jo = std::fread(b, 1, sizeof b, f) == sizeof b;
+    std::fclose(f);
+    if (!jo) return std::nullopt;
+    const int jatek = io::Int32Ertek(b + 16);
+    return ErvenyesJatek(jatek) ? jatek : 5;
+}
+
+} // namespace varion
