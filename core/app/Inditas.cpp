@@ -48,10 +48,6 @@ bool SugoFajlokMegvannak(const fs::path& programKonyvtar) {
            fs::is_regular_file(SugoTartalomFajl(programKonyvtar), ec);
 }
 
-fs::path JatekKonyvtar(const fs::path& programKonyvtar, int jatek) {
-    return programKonyvtar / std::string(JatekAdat(jatek).KonyvtarNev);
-}
-
 InditasEredmeny InditasiEllenorzesek(const fs::path& programKonyvtar, InditasPlatform& platform,
                                      Uzenetek& u) {
     InditasEredmeny e;
@@ -84,20 +80,9 @@ void InditasiBeallitasok(const fs::path& programKonyvtar, Beallitasok& b, Uzenet
         if (BeallitasOlvasas(ini, b, u)) fs::remove(ini, ec);
         for (std::string_view nev : SegedFajlok) fs::remove(programKonyvtar / nev, ec);
     } else {
-        for (int j = 5; j <= 7; ++j) b.IniDirJatek(j) = JatekKonyvtar(programKonyvtar, j).string();
+        IniDirAlap(b, programKonyvtar);
     }
     BeallitasIras(ini, b, JatekKonyvtar(programKonyvtar, b.Jatek).string(), u);
-}
-
-std::optional<int> ParancssoriJatek(const fs::path& fajl) {
-    std::ifstream be(fajl, std::ios::binary);
-    std::array<char, 20> fej{};
-    if (!be.read(fej.data(), fej.size())) return std::nullopt;
-    const auto b = [&](std::size_t i) {
-        return static_cast<std::uint32_t>(static_cast<unsigned char>(fej[i]));
-    };
-    const auto jatek = static_cast<std::int32_t>(b(16) | b(17) << 8 | b(18) << 16 | b(19) << 24);
-    return ErvenyesJatek(jatek) ? jatek : 5;
 }
 
 } // namespace varion

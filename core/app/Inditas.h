@@ -60,13 +60,4 @@ InditasEredmeny InditasiEllenorzesek(const std::filesystem::path& programKonyvta
 // remembered folders are the game folders. Ends by writing the file.
 void InditasiBeallitasok(const std::filesystem::path& programKonyvtar, Beallitasok& b, Uzenetek& u);
 
-// The game of a number-row or breakdown file named on the command line: the 4 bytes after
-// its 16-byte version header, 5 when they name no game; nothing when the file cannot be
-// read that far.
-std::optional<int> ParancssoriJatek(const std::filesystem::path& fajl);
-
-// The program folder joined with the game's folder name, with a trailing separator-free
-// form suitable for the settings file.
-std::filesystem::path JatekKonyvtar(const std::filesystem::path& programKonyvtar, int jatek);
-
 } // namespace varion

@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "app/AllomanyMuvelet.h"
 #include "app/FajlNevek.h"
 #include "app/ProgramVerzio.h"
 #include "app/SzamsorFajl.h"
@@ -306,7 +307,7 @@ void TFoablak::VarionIni() {
     if (!betoltendo_.isEmpty() && !parancssorOlvasva_) {
         // The file named on the command line decides the game it is loaded into.
         parancssorOlvasva_ = true;
-        if (const auto j = ParancssoriJatek(betoltendo_.toStdString())) {
+        if (const auto j = AllomanyJateka(betoltendo_.toStdString())) {
             beall_.Jatek = *j;
             allapot_.Kijelol(Parancs::SorrendValtozatlan);
         }

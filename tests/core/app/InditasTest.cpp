@@ -113,18 +113,6 @@ TEST(Inditas, BeallitasFajlAzInditaskor) {
     }
 }
 
-TEST(Inditas, ParancssoriFajlJateka) {
-    teszt::IdeiglenesMappa m;
-    std::string fej(16, '\0');
-    Ir(m / "a.tip", fej + std::string("\x07\0\0\0", 4));
-    Ir(m / "b.tip", fej + std::string("\x09\0\0\0", 4));
-    Ir(m / "c.tip", fej);
-    EXPECT_EQ(ParancssoriJatek(m / "a.tip"), 7);
-    EXPECT_EQ(ParancssoriJatek(m / "b.tip"), 5);
-    EXPECT_EQ(ParancssoriJatek(m / "c.tip"), std::nullopt);
-    EXPECT_EQ(ParancssoriJatek(m / "nincs.tip"), std::nullopt);
-}
-
 TEST(Sugo, TemakEsTartalom) {
     const auto s = Sugo::Szovegbol("# megjegyzés\n@1\tElső\nsor egy\r\nsor kettő\n\n@20\tPanel\n"
                                    "A panel.\n@x\thibás\nelveszik\n",
