@@ -248,45 +248,56 @@ void NaplobolRekord(const std::vector<std::int32_t>& e, int szamDb, Huzas& r) {
 
 } // namespace
 
+// The three moves an undo or a redo is made of, replayed from one log entry.
+void HuzasAdatbazis::NaplobolTorles(int d) {
+    AktRekord = MuvRekord = d;
+    Kijeloles(d);
+    RekordTorles(d);
+}
+
+void HuzasAdatbazis::NaplobolBeszuras(const std::vector<std::int32_t>& e, int d) {
+    const int n = HuzasDb();
+    NaplobolRekord(e, RekordSzamDb(), Rekord);
+    DialogusEredmeny = 1;
+    AktRekord = MuvRekord = d;
+    if (d <= n) {
+        Muvelet = HuzasMuvelet::Beszuras;
+        RekordBeszuras(d);
+    } else {
+        Muvelet = HuzasMuvelet::Bovites;
+        RekordBeszuras(n + 1);
+    }
+    AdatbazisModositas(false);
+}
+
+// Puts the logged draw back in row d and keeps the row it replaces in the entry, so the
+// opposite step restores that one.
+void HuzasAdatbazis::NaplobolCsere(std::vector<std::int32_t>& e, int d) {
+    NaplobolRekord(e, RekordSzamDb(), Rekord);
+    const auto s = Sor(d - 1);
+    std::copy(s.begin(), s.end(), e.begin());
+    e[0] = d;
+    Muvelet = HuzasMuvelet::Modositas;
+    DialogusEredmeny = 1;
+    Kijeloles(d);
+    RekordBeillesztes();
+}
+
 void HuzasAdatbazis::RekordPVissza() {
     if (poz_ <= 0) return;
     auto& e = naplo_[static_cast<std::size_t>(poz_ - 1)];
     const int d = e[0];
-    const auto kod = static_cast<HuzasMuvelet>(e.back());
     const int n = HuzasDb();
-    switch (kod) {
+    switch (static_cast<HuzasMuvelet>(e.back())) {
     case HuzasMuvelet::Bovites:
     case HuzasMuvelet::Beszuras:
-        if (d < 1 || d > n) break;
-        AktRekord = MuvRekord = d;
-        Kijeloles(d);
-        RekordTorles(d);
+        if (d >= 1 && d <= n) NaplobolTorles(d);
         break;
-    case HuzasMuvelet::Modositas: {
-        if (d < 1 || d > n) break;
-        NaplobolRekord(e, RekordSzamDb(), Rekord);
-        const auto s = Sor(d - 1);
-        std::copy(s.begin(), s.end(), e.begin()); // redo restores these
-        e[0] = d;
-        Muvelet = HuzasMuvelet::Modositas;
-        DialogusEredmeny = 1;
-        Kijeloles(d);
-        RekordBeillesztes();
+    case HuzasMuvelet::Modositas:
+        if (d >= 1 && d <= n) NaplobolCsere(e, d);
         break;
-    }
     case HuzasMuvelet::Torles:
-        if (d < 1 || d > n + 1) break;
-        NaplobolRekord(e, RekordSzamDb(), Rekord);
-        DialogusEredmeny = 1;
-        AktRekord = MuvRekord = d;
-        if (d <= n) {
-            Muvelet = HuzasMuvelet::Beszuras;
-            RekordBeszuras(d);
-        } else {
-            Muvelet = HuzasMuvelet::Bovites;
-            RekordBeszuras(n + 1);
-        }
-        AdatbazisModositas(false);
+        if (d >= 1 && d <= n + 1) NaplobolBeszuras(e, d);
         break;
     case HuzasMuvelet::Nincs:
         break;
@@ -300,41 +311,17 @@ void HuzasAdatbazis::RekordPMegsem() {
     ++poz_;
     auto& e = naplo_[static_cast<std::size_t>(poz_ - 1)];
     const int d = e[0];
-    const auto kod = static_cast<HuzasMuvelet>(e.back());
     const int n = HuzasDb();
-    switch (kod) {
+    switch (static_cast<HuzasMuvelet>(e.back())) {
     case HuzasMuvelet::Bovites:
     case HuzasMuvelet::Beszuras:
-        if (d < 1 || d > n + 1) break;
-        NaplobolRekord(e, RekordSzamDb(), Rekord);
-        DialogusEredmeny = 1;
-        AktRekord = MuvRekord = d;
-        if (d <= n) {
-            Muvelet = HuzasMuvelet::Beszuras;
-            RekordBeszuras(d);
-        } else {
-            Muvelet = HuzasMuvelet::Bovites;
-            RekordBeszuras(n + 1);
-        }
-        AdatbazisModositas(false);
+        if (d >= 1 && d <= n + 1) NaplobolBeszuras(e, d);
         break;
-    case HuzasMuvelet::Modositas: {
-        if (d < 1 || d > n) break;
-        NaplobolRekord(e, RekordSzamDb(), Rekord);
-        const auto s = Sor(d - 1);
-        std::copy(s.begin(), s.end(), e.begin());
-        e[0] = d;
-        Muvelet = HuzasMuvelet::Modositas;
-        DialogusEredmeny = 1;
-        Kijeloles(d);
-        RekordBeillesztes();
+    case HuzasMuvelet::Modositas:
+        if (d >= 1 && d <= n) NaplobolCsere(e, d);
         break;
-    }
     case HuzasMuvelet::Torles:
-        if (d < 1 || d > n) break;
-        AktRekord = MuvRekord = d;
-        Kijeloles(d);
-        RekordTorles(d);
+        if (d >= 1 && d <= n) NaplobolTorles(d);
         break;
     case HuzasMuvelet::Nincs:
         break;

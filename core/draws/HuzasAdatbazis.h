@@ -162,6 +162,9 @@ private:
     void UjJatek(int jatek);
     void ModositasVege();
     void RekordBeSorba(int sor);
+    void NaplobolTorles(int d);
+    void NaplobolBeszuras(const std::vector<std::int32_t>& e, int d);
+    void NaplobolCsere(std::vector<std::int32_t>& e, int d);
 
     int jatek_;
     std::vector<std::int32_t> tomb_;
