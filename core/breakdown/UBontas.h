@@ -180,6 +180,7 @@ public:
 
 private:
     bool HibaTeszt(std::uint8_t* b);
+    void Eloreugras(std::uint8_t* b, int p) const;
     int Tarolas(const std::uint8_t* b);
     int HuzasTarolas(const std::uint8_t* b, bool masodik);
     bool HuzasSorozat(std::uint8_t* b, int& mutPoz);
