@@ -90,15 +90,44 @@ void HibapontIndex::Hozzaad(const std::uint8_t* sor) {
 bool HibapontIndex::ElotagVizsgalat(const std::uint8_t* elotag, Elotag& ki) const {
     if (!tabla_ || t_ > k_ || t_ < 1) return false;
     const int L = k_ - 1;
-    std::uint32_t ertek[8][8];
-    for (int p = 0; p < L; ++p)
-        for (int i = 0; i < t_; ++i)
-            ertek[p][i] = binom_[elotag[p]][static_cast<std::size_t>(i + 1)];
-    std::int32_t legjobb = 0;
-    Reszhalmazok(ertek, L, t_,
-                 [&](std::uint32_t rang) { legjobb = std::max(legjobb, legujabb_[rang]); });
-    ki.Sor = legjobb - 1;
+    const Maszk pm = MaszkBol(elotag, L);
+    Maszk u;
+    ki.Sor = -1;
     ki.Poz = -1;
+    // The newest rows first, by mask: the conflicting row is usually among them, and every
+    // row newer than it was tested on the way.
+    const auto db = maszkok_.size();
+    const std::size_t ablak = std::min<std::size_t>(db, Ablak);
+    for (std::size_t i = 1; i <= ablak && ki.Sor < 0; ++i) {
+        const Maszk& s = maszkok_[db - i];
+        const int c = std::popcount(pm.a & s.a) + std::popcount(pm.b & s.b);
+        if (c >= t_) {
+            ki.Sor = static_cast<std::int32_t>(db - i);
+        } else if (c == t_ - 1) {
+            u.a |= s.a;
+            u.b |= s.b;
+        }
+    }
+    if (ki.Sor < 0 && ablak < db) {
+        std::uint32_t ertek[8][8];
+        for (int p = 0; p < L; ++p)
+            for (int i = 0; i < t_; ++i)
+                ertek[p][i] = binom_[elotag[p]][static_cast<std::size_t>(i + 1)];
+        std::int32_t legjobb = 0;
+        Reszhalmazok(ertek, L, t_,
+                     [&](std::uint32_t rang) { legjobb = std::max(legjobb, legujabb_[rang]); });
+        ki.Sor = legjobb - 1;
+        // Rows newer than it that share one number less hold their common part with the
+        // prefix as a (t-1)-subset; the window's rows may come again, which changes nothing.
+        Reszhalmazok(ertek, L, t_ - 1, [&](std::uint32_t rang) {
+            const auto& lista = listak_[rang];
+            for (auto it = lista.rbegin(); it != lista.rend() && *it > ki.Sor; ++it) {
+                const Maszk& m = maszkok_[static_cast<std::size_t>(*it)];
+                u.a |= m.a;
+                u.b |= m.b;
+            }
+        });
+    }
     if (ki.Sor >= 0) {
         const Maszk& s = maszkok_[static_cast<std::size_t>(ki.Sor)];
         int c = 0;
@@ -107,15 +136,6 @@ bool HibapontIndex::ElotagVizsgalat(const std::uint8_t* elotag, Elotag& ki) cons
             if ((v < 64 ? (s.a >> v) & 1u : (s.b >> (v - 64)) & 1u) && ++c == t_) ki.Poz = p;
         }
     }
-    Maszk u;
-    Reszhalmazok(ertek, L, t_ - 1, [&](std::uint32_t rang) {
-        const auto& lista = listak_[rang];
-        for (auto it = lista.rbegin(); it != lista.rend() && *it > ki.Sor; ++it) {
-            const Maszk& m = maszkok_[static_cast<std::size_t>(*it)];
-            u.a |= m.a;
-            u.b |= m.b;
-        }
-    });
     ki.Utkozo[0] = u.a;
     ki.Utkozo[1] = u.b;
     return true;
