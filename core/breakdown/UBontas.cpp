@@ -172,6 +172,8 @@ bool TBontas::BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
     --BontMut[K - 1];
     BontMutMaxErtekek();
     mutKep_.store(Csomag(BontMut));
+    haladasMin_ = BontMutMin;
+    haladasMax_ = BontMutMax;
 
     hibaKor_.store(K - 1 - e_);
     folyamatAlap_.store(0);
@@ -181,7 +183,7 @@ bool TBontas::BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
     elsoHuzas_ = elso - 1;
     vegeUzenet_.clear();
     idotartam_ = {};
-    kezdoIdo_ = std::chrono::steady_clock::now();
+    IdoInditas();
     bontStatus_.store(1);
     return true;
 }
@@ -578,7 +580,7 @@ void TBontas::PassKezdes(int kozosMax) {
 void TBontas::Start() {
     folyamatAlap_.store(0);
     vizsgalo_.SkandiMezo = 0;
-    kezdoIdo_ = std::chrono::steady_clock::now();
+    IdoInditas();
     const int K = K_, e = e_;
     int kor = K - 1 - e;
     hibaKor_.store(kor);
@@ -603,7 +605,7 @@ void TBontas::Start() {
 void TBontas::OptBontStart() {
     folyamatAlap_.store(0);
     vizsgalo_.SkandiMezo = 0;
-    kezdoIdo_ = std::chrono::steady_clock::now();
+    IdoInditas();
     TobbKor = false;
     const int K = K_, N = N_, e = e_, L = K - 1;
     auto folyamok = [&](bool csokkentve) {
@@ -647,6 +649,17 @@ void TBontas::OptBontStart() {
     BontasGeneralas();
 }
 
+void TBontas::IdoInditas() {
+    kezdoIdo_.store(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+std::chrono::milliseconds TBontas::Eltelt() const {
+    const std::chrono::steady_clock::time_point kezdo{
+        std::chrono::steady_clock::duration{kezdoIdo_.load()}};
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 kezdo);
+}
+
 bool TBontas::TickKezdes() {
     tickFut_.store(true);
     if (!tickEngedve_.load()) {
@@ -688,8 +701,7 @@ void TBontas::Stop() {
 }
 
 void TBontas::Vege() {
-    idotartam_ = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - kezdoIdo_);
+    idotartam_ = Eltelt();
     if (bontStatus_.load() == 0) return;
     if (GetTaroltNyerSzelv() == 0) {
         bontStatus_.store(0);
@@ -717,16 +729,15 @@ BontasHaladas TBontas::Haladas() const {
     h.Hibapont = e_;
     const std::uint64_t v = mutKep_.load(std::memory_order_relaxed);
     std::memcpy(h.BontMut.data(), &v, 8);
-    h.BontMutMin = BontMutMin;
-    h.BontMutMax = BontMutMax;
+    h.BontMutMin = haladasMin_;
+    h.BontMutMax = haladasMax_;
     h.TaroltNyerSzelv = GetTaroltNyerSzelv();
     h.TeljesSzelvszam = teljes_;
     h.FolyamatAlap = folyamatAlap_.load();
     h.HibaKor = hibaKor_.load();
     h.BontStatus = bontStatus_.load();
     h.Bovites = bovul_.load();
-    h.Eltelt = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - kezdoIdo_);
+    h.Eltelt = Eltelt();
     return h;
 }
 

@@ -133,8 +133,14 @@ TEST(BontasFutas, StopAFutasKozbenLeallitjaAFelsorolast) {
     ASSERT_TRUE(b.BontasIndul(be, u));
     b.SzalInditas();
     while (b.GetTaroltNyerSzelv() < 1000) std::this_thread::yield();
+    ASSERT_TRUE(b.TickKezdes()); // a tick in progress holds the summary back
+    EXPECT_EQ(b.Haladas().BontStatus, 1);
     b.Stop();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(b.Fut());
+    b.TickVege();
     b.Megvar();
+    EXPECT_FALSE(b.TickKezdes()); // no tick after the run
     EXPECT_FALSE(b.Fut());
     EXPECT_EQ(b.GetBontStatus(), 0);
     EXPECT_LT(b.GetTaroltNyerSzelv(), TeljBontSzelvszam(60, 5));
