@@ -4,6 +4,32 @@
 #include <bit>
 
 namespace varion {
+namespace {
+
+// Calls `f` with the colex rank of every `s`-subset of `len` positions, where
+// ertek[p][i] is C(index at p, i + 1).
+template <class F> void Reszhalmazok(const std::uint32_t (*ertek)[8], int len, int s, F f) {
+    if (s == 0) {
+        f(0u);
+        return;
+    }
+    if (s > len) return;
+    int poz[8];
+    for (int i = 0; i < s; ++i) poz[i] = i;
+    for (;;) {
+        std::uint32_t rang = 0;
+        for (int i = 0; i < s; ++i) rang += ertek[poz[i]][i];
+        f(rang);
+        int i = s - 1;
+        while (i >= 0 && poz[i] == len - s + i) --i;
+        if (i < 0) return;
+        ++poz[i];
+        for (int j = i + 1; j < s; ++j) poz[j] = poz[j - 1] + 1;
+    }
+}
+
+} // namespace
+
 HibapontIndex::Maszk HibapontIndex::MaszkBol(const std::uint8_t* sor, int k) {
     Maszk m;
     for (int i = 0; i < k; ++i) {
@@ -18,6 +44,7 @@ HibapontIndex::Maszk HibapontIndex::MaszkBol(const std::uint8_t* sor, int k) {
 void HibapontIndex::Torles() {
     maszkok_.clear();
     legujabb_.clear();
+    listak_.clear();
     tabla_ = false;
 }
 
@@ -40,6 +67,9 @@ void HibapontIndex::Beallitas(int n, int k, int kozosMax, const std::uint8_t* ma
             : TablaKorlat + 1;
     tabla_ = meret <= TablaKorlat;
     legujabb_.assign(tabla_ ? meret : 0, 0);
+    listak_.clear();
+    if (tabla_ && t_ >= 1 && t_ <= k_)
+        listak_.resize(binom_[static_cast<std::size_t>(n)][static_cast<std::size_t>(t_ - 1)]);
     maszkok_.clear();
     maszkok_.reserve(static_cast<std::size_t>(sorok));
     for (std::int32_t r = 0; r < sorok; ++r)
@@ -50,19 +80,65 @@ void HibapontIndex::Hozzaad(const std::uint8_t* sor) {
     maszkok_.push_back(MaszkBol(sor, k_));
     if (!tabla_ || t_ > k_ || t_ < 1) return;
     const auto szam = static_cast<std::int32_t>(maszkok_.size()); // newest row + 1
-    // Every t-subset of the row, ranked in colex order: sum of C(index, slot + 1).
-    int poz[8];
-    for (int i = 0; i < t_; ++i) poz[i] = i;
-    for (;;) {
-        std::uint32_t rang = 0;
-        for (int i = 0; i < t_; ++i) rang += binom_[sor[poz[i]]][static_cast<std::size_t>(i + 1)];
-        legujabb_[rang] = szam;
-        int i = t_ - 1;
-        while (i >= 0 && poz[i] == k_ - t_ + i) --i;
-        if (i < 0) break;
-        ++poz[i];
-        for (int j = i + 1; j < t_; ++j) poz[j] = poz[j - 1] + 1;
+    std::uint32_t ertek[8][8];
+    for (int p = 0; p < k_; ++p)
+        for (int i = 0; i < t_; ++i) ertek[p][i] = binom_[sor[p]][static_cast<std::size_t>(i + 1)];
+    Reszhalmazok(ertek, k_, t_, [&](std::uint32_t rang) { legujabb_[rang] = szam; });
+    Reszhalmazok(ertek, k_, t_ - 1, [&](std::uint32_t rang) { listak_[rang].push_back(szam - 1); });
+}
+
+bool HibapontIndex::ElotagVizsgalat(const std::uint8_t* elotag, Elotag& ki) const {
+    if (!tabla_ || t_ > k_ || t_ < 1) return false;
+    const int L = k_ - 1;
+    const Maszk pm = MaszkBol(elotag, L);
+    Maszk u;
+    ki.Sor = -1;
+    ki.Poz = -1;
+    // The newest rows first, by mask: the conflicting row is usually among them, and every
+    // row newer than it was tested on the way.
+    const auto db = maszkok_.size();
+    const std::size_t ablak = std::min<std::size_t>(db, Ablak);
+    for (std::size_t i = 1; i <= ablak && ki.Sor < 0; ++i) {
+        const Maszk& s = maszkok_[db - i];
+        const int c = std::popcount(pm.a & s.a) + std::popcount(pm.b & s.b);
+        if (c >= t_) {
+            ki.Sor = static_cast<std::int32_t>(db - i);
+        } else if (c == t_ - 1) {
+            u.a |= s.a;
+            u.b |= s.b;
+        }
     }
+    if (ki.Sor < 0 && ablak < db) {
+        std::uint32_t ertek[8][8];
+        for (int p = 0; p < L; ++p)
+            for (int i = 0; i < t_; ++i)
+                ertek[p][i] = binom_[elotag[p]][static_cast<std::size_t>(i + 1)];
+        std::int32_t legjobb = 0;
+        Reszhalmazok(ertek, L, t_,
+                     [&](std::uint32_t rang) { legjobb = std::max(legjobb, legujabb_[rang]); });
+        ki.Sor = legjobb - 1;
+        // Rows newer than it that share one number less hold their common part with the
+        // prefix as a (t-1)-subset; the window's rows may come again, which changes nothing.
+        Reszhalmazok(ertek, L, t_ - 1, [&](std::uint32_t rang) {
+            const auto& lista = listak_[rang];
+            for (auto it = lista.rbegin(); it != lista.rend() && *it > ki.Sor; ++it) {
+                const Maszk& m = maszkok_[static_cast<std::size_t>(*it)];
+                u.a |= m.a;
+                u.b |= m.b;
+            }
+        });
+    }
+    if (ki.Sor >= 0) {
+        const Maszk& s = maszkok_[static_cast<std::size_t>(ki.Sor)];
+        int c = 0;
+        for (int p = 0; p < L && ki.Poz < 0; ++p) {
+            const int v = elotag[p];
+            if ((v < 64 ? (s.a >> v) & 1u : (s.b >> (v - 64)) & 1u) && ++c == t_) ki.Poz = p;
+        }
+    }
+    ki.Utkozo[0] = u.a;
+    ki.Utkozo[1] = u.b;
+    return true;
 }
 
 int HibapontIndex::Pozicio(const std::uint8_t* jelolt, const Maszk& m, const Maszk& sor) const {
@@ -103,19 +179,8 @@ int HibapontIndex::Utkozes(const std::uint8_t* jelolt) const {
         for (int i = 0; i < t_; ++i)
             ertek[p][i] = binom_[jelolt[p]][static_cast<std::size_t>(i + 1)];
     std::int32_t legjobb = 0;
-    int poz[8];
-    for (int i = 0; i < t_; ++i) poz[i] = i;
-    for (;;) {
-        std::uint32_t rang = 0;
-        for (int i = 0; i < t_; ++i) rang += ertek[poz[i]][i];
-        const std::int32_t r = legujabb_[rang];
-        if (r > legjobb) legjobb = r;
-        int i = t_ - 1;
-        while (i >= 0 && poz[i] == k_ - t_ + i) --i;
-        if (i < 0) break;
-        ++poz[i];
-        for (int j = i + 1; j < t_; ++j) poz[j] = poz[j - 1] + 1;
-    }
+    Reszhalmazok(ertek, k_, t_,
+                 [&](std::uint32_t rang) { legjobb = std::max(legjobb, legujabb_[rang]); });
     if (legjobb == 0) return -1;
     return Pozicio(jelolt, m, maszkok_[static_cast<std::size_t>(legjobb - 1)]);
 }

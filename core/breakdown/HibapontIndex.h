@@ -27,6 +27,20 @@ public:
     int Utkozes(const std::uint8_t* jelolt) const;
     std::int32_t Sorok() const { return static_cast<std::int32_t>(maszkok_.size()); }
 
+    // The outcome of every last index after a fixed prefix of k - 1 indices at once. The
+    // newest row sharing kozosMax + 1 numbers with the prefix alone (`Sor`) conflicts with
+    // every candidate of the prefix at a position inside it (`Poz`); a row newer than that
+    // which shares exactly kozosMax numbers with the prefix conflicts only at the last
+    // position, and only for the last indices it contains (`Utkozo`). Every other last
+    // index meets `Sor` (a jump) or nothing (the candidate is accepted).
+    struct Elotag {
+        std::int32_t Sor = -1;
+        int Poz = -1;
+        std::uint64_t Utkozo[2]{};
+    };
+    // False when only the per-candidate test is available (no table).
+    bool ElotagVizsgalat(const std::uint8_t* elotag, Elotag& ki) const;
+
     // Above this many subsets the table would cost too much memory; the masks are then
     // scanned from the newest row instead (a few operations per row).
     static inline std::uint64_t TablaKorlat = std::uint64_t{1} << 23;
@@ -43,7 +57,8 @@ private:
     int n_ = 0, k_ = 0, t_ = 1; // t_ = kozosMax + 1
     bool tabla_ = false;
     std::vector<Maszk> maszkok_;
-    std::vector<std::int32_t> legujabb_; // per subset rank: newest row + 1, 0 when none
+    std::vector<std::int32_t> legujabb_;            // per subset rank: newest row + 1, 0 when none
+    std::vector<std::vector<std::int32_t>> listak_; // per (t-1)-subset rank: rows holding it
     std::array<std::array<std::uint32_t, 8>, 91> binom_{};
 };
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 namespace varion {
 
@@ -42,19 +43,20 @@ int BontasSzazalek(const BontasHaladas& h) {
 std::string EzresTagolas(double ertek, int tizedes) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*f", tizedes, ertek);
-    std::string s(buf), egesz, tort;
+    const std::string_view s(buf);
+    const bool negativ = !s.empty() && s[0] == '-';
     const auto pont = s.find('.');
-    egesz = s.substr(0, pont);
-    if (pont != std::string::npos) tort = s.substr(pont + 1);
-    bool negativ = !egesz.empty() && egesz[0] == '-';
-    if (negativ) egesz.erase(0, 1);
-    std::string ki;
+    const std::string_view egesz =
+        s.substr(negativ ? 1 : 0, pont == s.npos ? s.npos : pont - (negativ ? 1 : 0));
+    std::string ki(negativ ? "-" : "");
     for (std::size_t i = 0; i < egesz.size(); ++i) {
         if (i > 0 && (egesz.size() - i) % 3 == 0) ki += ' ';
         ki += egesz[i];
     }
-    if (negativ) ki.insert(0, "-");
-    if (!tort.empty()) ki += "," + tort;
+    if (pont != s.npos) {
+        ki += ',';
+        ki += s.substr(pont + 1);
+    }
     return ki;
 }
 

@@ -1,6 +1,7 @@
 #include "breakdown/UBontas.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -38,6 +39,18 @@ int KerekitettHanyados(int k, int m) {
     const int q = k / m, r = k % m;
     if (2 * r > m || (2 * r == m && (q % 2) != 0)) return q + 1;
     return q;
+}
+
+// The smallest value from `v` on whose bit is clear in the 128-bit set (128 when none).
+int SzabadUtolso(const std::uint64_t (&foglalt)[2], int v) {
+    if (v < 64) {
+        const std::uint64_t w = ~foglalt[0] & (~std::uint64_t{0} << v);
+        if (w) return std::countr_zero(w);
+        v = 64;
+    }
+    if (v >= 128) return 128;
+    const std::uint64_t w = ~foglalt[1] & (~std::uint64_t{0} << (v - 64));
+    return w ? 64 + std::countr_zero(w) : 128;
 }
 
 } // namespace
@@ -159,6 +172,8 @@ bool TBontas::BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
     --BontMut[K - 1];
     BontMutMaxErtekek();
     mutKep_.store(Csomag(BontMut));
+    haladasMin_ = BontMutMin;
+    haladasMax_ = BontMutMax;
 
     hibaKor_.store(K - 1 - e_);
     folyamatAlap_.store(0);
@@ -168,7 +183,7 @@ bool TBontas::BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
     elsoHuzas_ = elso - 1;
     vegeUzenet_.clear();
     idotartam_ = {};
-    kezdoIdo_ = std::chrono::steady_clock::now();
+    IdoInditas();
     bontStatus_.store(1);
     return true;
 }
@@ -398,8 +413,12 @@ bool TBontas::HuzasSorozat(std::uint8_t* b, int& mutPoz) {
 bool TBontas::HibaTeszt(std::uint8_t* b) {
     const int p = index_.Utkozes(b);
     if (p < 0) return true;
+    if (p < K_ - 1) Eloreugras(b, p);
+    return false;
+}
+
+void TBontas::Eloreugras(std::uint8_t* b, int p) const {
     const int K = K_, L = K - 1;
-    if (p >= L) return false;
     // Every candidate with the same first p + 1 indices conflicts with the same row.
     if (TobbKor && !feltJelzo_ && p + 2 < K && b[p + 2] < BontMutMax[p]) {
         b[p] = static_cast<std::uint8_t>(b[p] + 2);
@@ -411,7 +430,6 @@ bool TBontas::HibaTeszt(std::uint8_t* b) {
         for (int q = p + 1; q < K; ++q) b[q] = static_cast<std::uint8_t>(b[q - 1] + 1);
     }
     --b[L];
-    return false;
 }
 
 bool TBontas::HibapontosBontas() {
@@ -429,6 +447,10 @@ template <bool Felt, bool Hiba> int TBontas::Generalas(bool egyTarolas) {
     std::int64_t akt = aktMeret_;
     std::int32_t* stat = bontMutStat_.data();
     std::int32_t sor = tarolt_.load(std::memory_order_relaxed);
+    HibapontIndex::Elotag elotag;
+    std::uint64_t elotagKulcs = ~std::uint64_t{0};
+    std::int32_t elotagSorok = -1;
+    const bool gyors = Hiba && !Felt && L >= 1 && index_.ElotagVizsgalat(b.data(), elotag);
     while (mp >= 0 && bontStatus_.load(std::memory_order_relaxed) == 1) {
         if ((++lepes & 0x3FFFu) == 0) mutKep_.store(Csomag(b), std::memory_order_relaxed);
         if (b[mp] >= mx[mp]) {
@@ -446,7 +468,33 @@ template <bool Felt, bool Hiba> int TBontas::Generalas(bool egyTarolas) {
             if (!vizsgalo_.FeltVizsgalat(b.data(), mp)) continue;
         }
         if constexpr (Hiba) {
-            if (!HibaTeszt(b.data())) continue;
+            if constexpr (!Felt) {
+                // Without conditions every last index of a prefix is settled at once: the
+                // ones rejected at the last position are passed over in one step.
+                if (gyors) {
+                    std::uint64_t kulcs = 0;
+                    std::memcpy(&kulcs, b.data(), static_cast<std::size_t>(L));
+                    if (kulcs != elotagKulcs || index_.Sorok() != elotagSorok) {
+                        index_.ElotagVizsgalat(b.data(), elotag);
+                        elotagKulcs = kulcs;
+                        elotagSorok = index_.Sorok();
+                    }
+                    const int v = SzabadUtolso(elotag.Utkozo, b[L]);
+                    if (v > mx[L]) {
+                        b[L] = mx[L];
+                        continue;
+                    }
+                    b[L] = static_cast<std::uint8_t>(v);
+                    if (elotag.Sor >= 0) {
+                        Eloreugras(b.data(), elotag.Poz);
+                        continue;
+                    }
+                } else if (!HibaTeszt(b.data())) {
+                    continue;
+                }
+            } else if (!HibaTeszt(b.data())) {
+                continue;
+            }
         }
         if constexpr (Felt) {
             if (huzasMod_) {
@@ -532,7 +580,7 @@ void TBontas::PassKezdes(int kozosMax) {
 void TBontas::Start() {
     folyamatAlap_.store(0);
     vizsgalo_.SkandiMezo = 0;
-    kezdoIdo_ = std::chrono::steady_clock::now();
+    IdoInditas();
     const int K = K_, e = e_;
     int kor = K - 1 - e;
     hibaKor_.store(kor);
@@ -557,7 +605,7 @@ void TBontas::Start() {
 void TBontas::OptBontStart() {
     folyamatAlap_.store(0);
     vizsgalo_.SkandiMezo = 0;
-    kezdoIdo_ = std::chrono::steady_clock::now();
+    IdoInditas();
     TobbKor = false;
     const int K = K_, N = N_, e = e_, L = K - 1;
     auto folyamok = [&](bool csokkentve) {
@@ -601,6 +649,17 @@ void TBontas::OptBontStart() {
     BontasGeneralas();
 }
 
+void TBontas::IdoInditas() {
+    kezdoIdo_.store(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+
+std::chrono::milliseconds TBontas::Eltelt() const {
+    const std::chrono::steady_clock::time_point kezdo{
+        std::chrono::steady_clock::duration{kezdoIdo_.load()}};
+    return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                                 kezdo);
+}
+
 bool TBontas::TickKezdes() {
     tickFut_.store(true);
     if (!tickEngedve_.load()) {
@@ -642,8 +701,7 @@ void TBontas::Stop() {
 }
 
 void TBontas::Vege() {
-    idotartam_ = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - kezdoIdo_);
+    idotartam_ = Eltelt();
     if (bontStatus_.load() == 0) return;
     if (GetTaroltNyerSzelv() == 0) {
         bontStatus_.store(0);
@@ -671,16 +729,15 @@ BontasHaladas TBontas::Haladas() const {
     h.Hibapont = e_;
     const std::uint64_t v = mutKep_.load(std::memory_order_relaxed);
     std::memcpy(h.BontMut.data(), &v, 8);
-    h.BontMutMin = BontMutMin;
-    h.BontMutMax = BontMutMax;
+    h.BontMutMin = haladasMin_;
+    h.BontMutMax = haladasMax_;
     h.TaroltNyerSzelv = GetTaroltNyerSzelv();
     h.TeljesSzelvszam = teljes_;
     h.FolyamatAlap = folyamatAlap_.load();
     h.HibaKor = hibaKor_.load();
     h.BontStatus = bontStatus_.load();
     h.Bovites = bovul_.load();
-    h.Eltelt = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - kezdoIdo_);
+    h.Eltelt = Eltelt();
     return h;
 }
 

@@ -91,7 +91,9 @@ public:
     bool BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
                      SzabadMemoriaLekerdezes szabadMemoria = RendszerSzabadMemoria);
     // The worker's body: the pass sequence, the end of the run and the missing-number
-    // check. Blocks until the run is over.
+    // check. Blocks until the run is over. Questions and messages of the run (capacity
+    // growth, the summary) come from the thread that runs it: a window's message service
+    // hands them to its own thread and waits for the answer.
     void Futtatas();
     // The same on a worker thread of its own; `Megvar` joins it.
     void SzalInditas();
@@ -180,6 +182,7 @@ public:
 
 private:
     bool HibaTeszt(std::uint8_t* b);
+    void Eloreugras(std::uint8_t* b, int p) const;
     int Tarolas(const std::uint8_t* b);
     int HuzasTarolas(const std::uint8_t* b, bool masodik);
     bool HuzasSorozat(std::uint8_t* b, int& mutPoz);
@@ -206,6 +209,8 @@ private:
     std::atomic<std::int32_t> hibaKor_{-1};
     std::atomic<std::int32_t> folyamatAlap_{0};
     std::atomic<std::uint64_t> mutKep_{0};
+    // The bounds as the run started, for the progress tick (the passes change their own).
+    std::array<std::uint8_t, 8> haladasMin_{}, haladasMax_{};
     std::atomic<bool> bovul_{false}, fut_{false};
     std::atomic<bool> tickFut_{false}, tickEngedve_{false};
     bool elsoBovites_ = true, kesz_ = false;
@@ -219,7 +224,9 @@ private:
     HibapontIndex index_;
     Uzenetek* uzenetek_ = nullptr;
     SzabadMemoriaLekerdezes szabadMemoria_;
-    std::chrono::steady_clock::time_point kezdoIdo_{};
+    std::atomic<std::chrono::steady_clock::rep> kezdoIdo_{0}; // read by the progress tick
+    void IdoInditas();
+    std::chrono::milliseconds Eltelt() const;
     std::chrono::milliseconds idotartam_{0};
     std::string vegeUzenet_;
     std::thread szal_;

@@ -125,20 +125,6 @@ TEST(FeltVizsgalat, TalalatiAranySkandinavMasodikHuzasEsKizart) {
     EXPECT_FALSE(ures({0, 1, 2, 3, 4, 5, 6}));
 }
 
-TEST(FeltVizsgalat, KedvencMinimumNelkulAFelsorolasVegetEr) {
-    FeltetelAdatok a;
-    a.FavBe = 1;
-    a.FavSzamai = 1;
-    a.FavSzamaiMax = 3;
-    a.FavTalalat = 1;
-    a.FavTalalatMax = 1;
-    Vizsgalo v(a, Sorozat(12), 5, 5);
-    std::array<std::uint8_t, 8> b{3, 4, 5, 6, 7};
-    int mp = 4;
-    EXPECT_FALSE(v.v.FeltVizsgalat(b.data(), mp));
-    EXPECT_EQ(mp, -1);
-}
-
 // --- the bounds and skip-aheads never drop a passing variation ----------------------------
 
 SorLista Nyers(const FeltetelAdatok& a, const Szamsor& sz, int jatek, int K) {
