@@ -1,26 +1,21 @@
-// `bontas`: a breakdown of the given numbers, its summary and optionally every variation.
+// `bontas`: a breakdown of the given numbers, or of a number-row file with its conditions;
+// its summary, optionally every variation, optionally saved as a breakdown file.
 #include <algorithm>
-#include <cstdio>
 #include <iostream>
 #include <string>
 
 #include "Argumentumok.h"
+#include "KonzolUzenetek.h"
 #include "Parancsok.h"
-#include "breakdown/UBontas.h"
+#include "Valtozatok.h"
+#include "app/AllomanyMuvelet.h"
+#include "app/Datum.h"
+#include "breakdown/BontasAtadas.h"
+#include "conditions/Feltetelek.h"
 #include "game/Jatek.h"
 
 namespace varion::cli {
 namespace {
-
-// Nobody to ask on the command line: every question is answered yes and shown on stderr,
-// like every other message.
-class ParancssoriUzenetek final : public Uzenetek {
-protected:
-    bool Megjelenit(UzenetTipus, std::string_view szoveg) override {
-        std::cerr << SortoresekCsereje(szoveg) << '\n';
-        return true;
-    }
-};
 
 std::optional<Szamsor> Szamok(const std::string& s, int maxSzam, const std::string& nev,
                               std::string& hiba) {
@@ -40,83 +35,111 @@ std::optional<Szamsor> Szamok(const std::string& s, int maxSzam, const std::stri
     return ki;
 }
 
-} // namespace
-
-int Bontas(const std::vector<std::string>& args) {
-    Argumentumok a;
-    if (auto h =
-            Feldolgozas(args, {"jatek", "szamok", "fix", "hibapont"}, {"eloszlas", "lista"}, a))
-        return Hiba(*h);
-    if (!a.Poziciok.empty()) return Hiba("unexpected argument " + a.Poziciok.front());
-    const auto jatek = EgeszSzam(a.Opcio("jatek").value_or(""));
-    if (!jatek || !ErvenyesJatek(*jatek)) return Hiba("--jatek must be 5, 6 or 7");
-    if (!a.Opciok.contains("szamok")) return Hiba("--szamok is required");
-    const int maxSzam = MaxSzamJatek(*jatek);
+// The ticket of --szamok and --fix, without conditions; an error text when it is not one.
+std::optional<std::string> SzamokbolSzamsor(const Argumentumok& a, int jatek, SzamsorAdatok& sor) {
+    if (!a.Opciok.contains("szamok")) return "--szamok or --tip is required";
+    const int maxSzam = MaxSzamJatek(jatek);
     std::string hiba;
     const auto jelolt = Szamok(*a.Opcio("szamok"), maxSzam, "szamok", hiba);
-    if (!jelolt) return Hiba(hiba);
+    if (!jelolt) return hiba;
     Szamsor fix;
     if (a.Opciok.contains("fix")) {
         const auto f = Szamok(*a.Opcio("fix"), maxSzam, "fix", hiba);
-        if (!f) return Hiba(hiba);
+        if (!f) return hiba;
         fix = *f;
     }
     Szamsor mind = *jelolt;
     mind.insert(mind.end(), fix.begin(), fix.end());
     std::sort(mind.begin(), mind.end());
     if (const auto d = std::adjacent_find(mind.begin(), mind.end()); d != mind.end())
-        return Hiba("number " + std::to_string(*d) + " given twice");
-    if (static_cast<int>(fix.size()) > MaxFixSzam(*jatek))
-        return Hiba("at most " + std::to_string(MaxFixSzam(*jatek)) + " fixed numbers");
-    const int K = *jatek - static_cast<int>(fix.size());
-    if (static_cast<int>(jelolt->size()) < K)
-        return Hiba("a variation needs " + std::to_string(K) + " marked numbers");
-    int e = 0;
-    if (a.Opciok.contains("hibapont")) {
-        const auto h = EgeszSzam(*a.Opcio("hibapont"));
-        if (!h || *h < 0 || *h > std::min(3, K - 1))
-            return Hiba("--hibapont must be 0.." + std::to_string(std::min(3, K - 1)));
-        e = *h;
+        return "number " + std::to_string(*d) + " given twice";
+    if (static_cast<int>(fix.size()) > MaxFixSzam(jatek))
+        return "at most " + std::to_string(MaxFixSzam(jatek)) + " fixed numbers";
+    sor.Jatek = jatek;
+    sor.Jelolt = *jelolt;
+    sor.Fix = fix;
+    sor.ValtozoSzamDb = jatek - static_cast<int>(fix.size());
+    return std::nullopt;
+}
+
+} // namespace
+
+int Bontas(const std::vector<std::string>& args) {
+    Argumentumok a;
+    if (auto h = Feldolgozas(args, {"jatek", "szamok", "fix", "hibapont", "tip", "huzasok", "ki"},
+                             {"eloszlas", "lista"}, a))
+        return Hiba(*h);
+    if (!a.Poziciok.empty()) return Hiba("unexpected argument " + a.Poziciok.front());
+    if (a.Van("tip") && (a.Van("szamok") || a.Van("fix")))
+        return Hiba("--tip brings its own numbers: leave out --szamok and --fix");
+
+    std::optional<int> jatek;
+    if (const auto j = a.Opcio("jatek")) {
+        jatek = EgeszSzam(*j);
+        if (!jatek || !ErvenyesJatek(*jatek)) return Hiba("--jatek must be 5, 6 or 7");
+    } else if (const auto tip = a.Opcio("tip")) {
+        jatek = AllomanyJateka(*tip);
+        if (!jatek) return Hiba("cannot read " + *tip);
+    } else {
+        return Hiba("--jatek must be 5, 6 or 7");
     }
 
+    KonzolUzenetek u;
+    HuzasAdatbazis db(*jatek);
+    bool vanAdatbazis = false;
+    if (const auto h = a.Opcio("huzasok")) {
+        if (db.HuzasokBe(*h, *jatek, u) != BetoltesEredmeny::Rendben) return 2;
+        vanAdatbazis = true;
+    }
+
+    SzamsorAdatok sor;
+    if (const auto tip = a.Opcio("tip")) {
+        auto betoltott = TipBetoltes(*tip, *jatek, vanAdatbazis, db.HuzasDb(), u);
+        if (!betoltott) return 2;
+        sor = std::move(*betoltott);
+    } else {
+        if (const auto h = SzamokbolSzamsor(a, *jatek, sor)) return Hiba(*h);
+        sor.Huzasok = {1, db.HuzasDb()};
+    }
+    const int K = sor.ValtozoSzamDb;
+    if (static_cast<int>(sor.Jelolt.size()) < K)
+        return Hiba("a variation needs " + std::to_string(K) + " marked numbers");
+    if (const auto h = a.Opcio("hibapont")) {
+        const auto e = EgeszSzam(*h);
+        if (!e || *e < 0 || *e > std::min(3, K - 1))
+            return Hiba("--hibapont must be 0.." + std::to_string(std::min(3, K - 1)));
+        sor.Hibapont = *e;
+    }
+    if (a.Van("eloszlas")) sor.EloszlasOpt = true;
+
     FeltetelKeszlet feltetelek;
-    feltetelek.Adatok.Hibapont = static_cast<std::uint8_t>(e);
-    feltetelek.EloszlasOpt = a.Van("eloszlas") ? 1 : 0;
-    SzamJelzoBeallitas(feltetelek, *jelolt, *jatek);
+    feltetelek.Adatok = sor.Feltetelek;
+    SzamJelzoBeallitas(feltetelek, sor.Jelolt, *jatek);
+    FeltJelzoBeallitas(feltetelek, sor.Hibapont);
+    feltetelek.EloszlasOpt = sor.EloszlasOpt ? 1 : 0;
+    sor.Feltetelek = feltetelek.Adatok;
+    sor.FeltetelJelzo = feltetelek.FeltetelJelzo;
+
     BontasBemenet be;
     be.Jatek = *jatek;
-    be.JeloltSzamok = *jelolt;
-    be.FixSzamok = fix;
+    be.JeloltSzamok = sor.Jelolt;
+    be.FixSzamok = sor.Fix;
     be.Feltetelek = &feltetelek;
-    be.EloszlasDoboz = a.Van("eloszlas");
-    ParancssoriUzenetek uzenetek;
+    be.EloszlasDoboz = sor.EloszlasOpt;
+    be.Huzasok = HuzasNezet(db);
+    be.ElsoHuzas = sor.Huzasok.Elso;
+    be.UtolsoHuzas = sor.Huzasok.Utolso;
+    be.Datum = MaiNap();
     TBontas bontas;
-    if (!bontas.BontasIndul(be, uzenetek)) return Hiba("the breakdown could not start");
+    if (!bontas.BontasIndul(be, u)) return Hiba("the breakdown could not start");
     bontas.Futtatas();
-    const std::int32_t sorok = bontas.GetTaroltNyerSzelv();
-    std::cout << sorok << " változat tárolva, teljes bontás: " << bontas.TeljesSzelvszam()
+    std::cout << bontas.GetTaroltNyerSzelv()
+              << " változat tárolva, teljes bontás: " << bontas.TeljesSzelvszam()
               << ", időtartam: " << bontas.Idotartam().count() << " ms\n";
-    if (a.Van("lista")) {
-        std::string ki;
-        const int szel = bontas.MatrixSzelesseg();
-        for (std::int32_t r = 0; r < sorok; ++r) {
-            const auto sor = bontas.Sor(r);
-            for (int i = 0; i < szel; ++i) {
-                if (i) ki += ' ';
-                ki += std::to_string((*jelolt)[sor[static_cast<std::size_t>(i)]]);
-            }
-            for (const auto x : fix) {
-                ki += ' ';
-                ki += std::to_string(x);
-            }
-            ki += '\n';
-            if (ki.size() > (1u << 16)) {
-                std::cout << ki;
-                ki.clear();
-            }
-        }
-        std::cout << ki;
-    }
+
+    const BontasAdatok adatok = BontasAdatokbol(bontas);
+    if (a.Van("lista")) ValtozatokKiirasa(sor, adatok);
+    if (const auto ki = a.Opcio("ki"); ki && !AllomanyMentes(*ki, sor, &adatok, u)) return 2;
     return 0;
 }
 

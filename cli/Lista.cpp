@@ -1,9 +1,8 @@
 // The variations stored in a breakdown file, one per line.
-#include <iostream>
-
 #include "Argumentumok.h"
 #include "KonzolUzenetek.h"
 #include "Parancsok.h"
+#include "Valtozatok.h"
 #include "breakdown/BontasFajl.h"
 #include "draws/HuzasAdatbazis.h"
 #include "game/Jatek.h"
@@ -29,16 +28,7 @@ int ListaParancs(const std::vector<std::string>& args) {
     }
     const auto t = TopBetoltes(a.Poziciok[0], jatek, vanAdatbazis, db.HuzasDb(), u);
     if (!t) return 2;
-    std::string ki;
-    for (int r = 0; r < t->Bontas.Sorok(); ++r) {
-        const auto v = BontasValtozat(t->Sor, t->Bontas, r);
-        for (std::size_t i = 0; i < v.size(); ++i) {
-            if (i > 0) ki += ' ';
-            ki += std::to_string(v[i]);
-        }
-        ki += '\n';
-    }
-    std::cout << ki;
+    ValtozatokKiirasa(t->Sor, t->Bontas);
     return 0;
 }
 

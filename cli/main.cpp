@@ -13,7 +13,9 @@ namespace {
 using varion::cli::ParancsLeiras;
 
 constexpr std::array<ParancsLeiras, 5> parancsok{{
-    {"bontas", "--jatek G --szamok a,b,... [--fix x,y] [--hibapont e] [--eloszlas] [--lista]",
+    {"bontas",
+     "(--jatek G --szamok a,b,... [--fix x,y] | --tip FILE.tip [--huzasok FILE.ldb]) "
+     "[--hibapont e] [--eloszlas] [--lista] [--ki FILE.top]",
      varion::cli::Bontas},
     {"import", "--jatek G FILE.csv --ki FILE.ldb", varion::cli::ImportParancs},
     {"huzasok", "--jatek G FILE.ldb", varion::cli::HuzasokParancs},

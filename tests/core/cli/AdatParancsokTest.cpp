@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 
 #include "breakdown/BontasFajl.h"
+#include "support/CliFuttatas.h"
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
 
@@ -16,15 +16,8 @@ struct Futas {
 };
 
 Futas Futtat(const std::string& args) {
-    const std::string parancs = std::string(VARION_CLI_PATH) + " " + args + " 2>/dev/null";
-    std::FILE* p = ::popen(parancs.c_str(), "r");
-    if (!p) return {"", -1};
-    std::string ki;
-    char puffer[4096];
-    std::size_t n;
-    while ((n = std::fread(puffer, 1, sizeof puffer, p)) > 0) ki.append(puffer, n);
-    const int allapot = ::pclose(p);
-    return {ki, WIFEXITED(allapot) ? WEXITSTATUS(allapot) : -1};
+    const auto e = teszt::CliFuttatas(args);
+    return {e.Kimenet, e.Kilepes};
 }
 
 TEST(AdatParancsok, ImportHuzasokStatisztika) {

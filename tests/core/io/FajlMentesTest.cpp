@@ -4,22 +4,14 @@
 
 #include "io/FajlMentes.h"
 #include "io/KisVeg.h"
+#include "support/IdeiglenesMappa.h"
 
 namespace varion::io {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct IdeiglenesMappa {
-    fs::path Utvonal;
-    IdeiglenesMappa() {
-        Utvonal =
-            fs::temp_directory_path() / ("varion-teszt-" + std::to_string(::getpid()) + "-" +
-                                         std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-        fs::create_directories(Utvonal);
-    }
-    ~IdeiglenesMappa() { fs::remove_all(Utvonal); }
-};
+using teszt::IdeiglenesMappa;
 
 TEST(BiztosMentes, HibaEsetenARegiFajlMarad) {
     IdeiglenesMappa m;

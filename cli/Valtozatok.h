@@ -1,0 +1,11 @@
+// Stored variations on standard output, one a line, numbers separated by single blanks.
+#pragma once
+
+#include "app/SzamsorFajl.h"
+#include "breakdown/BontasFajl.h"
+
+namespace varion::cli {
+
+void ValtozatokKiirasa(const SzamsorAdatok& sor, const BontasAdatok& bontas);
+
+} // namespace varion::cli
