@@ -11,9 +11,13 @@ ProgramVerzio SajatVerzio() {
 
 std::string VerzioSzoveg(const ProgramVerzio& v) {
     std::string s = std::to_string(v.Fo);
-    if (v.Al != 0 || v.Kiadas != 0 || v.Forditas != 0) s += "." + std::to_string(v.Al);
-    if (v.Kiadas != 0 || v.Forditas != 0) s += "." + std::to_string(v.Kiadas);
-    if (v.Forditas != 0) s += "." + std::to_string(v.Forditas);
+    const auto resz = [&s](std::int32_t x) {
+        s += '.';
+        s += std::to_string(x);
+    };
+    if (v.Al != 0 || v.Kiadas != 0 || v.Forditas != 0) resz(v.Al);
+    if (v.Kiadas != 0 || v.Forditas != 0) resz(v.Kiadas);
+    if (v.Forditas != 0) resz(v.Forditas);
     return s;
 }
 

@@ -51,7 +51,10 @@ bool BiztosMentes(const std::filesystem::path& utvonal, std::span<const std::uin
                   std::size_t hibaUtan) {
     const auto mappa =
         utvonal.has_parent_path() ? utvonal.parent_path() : std::filesystem::path(".");
-    std::string minta = (mappa / ("." + utvonal.filename().string() + ".XXXXXX")).string();
+    std::string nev = ".";
+    nev += utvonal.filename().string();
+    nev += ".XXXXXX";
+    std::string minta = (mappa / nev).string();
     const int fd = ::mkstemp(minta.data());
     if (fd < 0) return false;
     bool jo = MindetIr(fd, adat, hibaUtan) && ::fsync(fd) == 0;
