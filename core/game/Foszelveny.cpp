@@ -34,6 +34,22 @@ Parancs NezetParancs(NezetMod mod) {
 
 } // namespace
 
+SzelvBejegyzes CellaSzovegSzin(CellaJeloles j) {
+    switch (j) {
+    case CellaJeloles::Normal:
+        return SzelvBejegyzes::KijeloltSzam;
+    case CellaJeloles::Fix:
+        return SzelvBejegyzes::FixSzam;
+    case CellaJeloles::Allando:
+        return SzelvBejegyzes::AllandoSzam;
+    case CellaJeloles::Veletlen:
+        return SzelvBejegyzes::VeletlenSzam;
+    case CellaJeloles::Jeloletlen:
+        break;
+    }
+    return SzelvBejegyzes::SzamSzin;
+}
+
 std::string CellaSugo(CellaJeloles jeloles, int n) {
     const std::string sz = std::to_string(n);
     switch (jeloles) {

@@ -12,6 +12,7 @@
 #include "app/FoablakParancsok.h"
 #include "app/Uzenetek.h"
 #include "game/FoszelvenySzamok.h"
+#include "game/SzelvSzinek.h"
 #include "game/Veletlen.h"
 
 namespace varion {
@@ -134,6 +135,8 @@ private:
 
 // The hint of a cell for a state.
 std::string CellaSugo(CellaJeloles jeloles, int n);
+// The appearance entry that colours the number of a cell marked so.
+SzelvBejegyzes CellaSzovegSzin(CellaJeloles jeloles);
 
 // The information panel's text, lines separated by "\r".
 std::string RiportPanelSzoveg(const FoszelvenySzamok& szamok);

@@ -4,26 +4,6 @@
 
 namespace varion::ui {
 
-namespace {
-
-SzelvBejegyzes SzovegSzin(CellaJeloles j) {
-    switch (j) {
-    case CellaJeloles::Normal:
-        return SzelvBejegyzes::KijeloltSzam;
-    case CellaJeloles::Fix:
-        return SzelvBejegyzes::FixSzam;
-    case CellaJeloles::Allando:
-        return SzelvBejegyzes::AllandoSzam;
-    case CellaJeloles::Veletlen:
-        return SzelvBejegyzes::VeletlenSzam;
-    case CellaJeloles::Jeloletlen:
-        break;
-    }
-    return SzelvBejegyzes::SzamSzin;
-}
-
-} // namespace
-
 TFoszelvenyAblak::TFoszelvenyAblak(QWidget* foablak, int jatek, FoszelvenyKornyezet& kornyezet,
                                    Uzenetek& u, Veletlen& veletlen, FoablakAllapot& parancsok,
                                    const SzelvSzinTabla& szinek, int szinsema)
@@ -67,7 +47,7 @@ void TFoszelvenyAblak::Megjelenites() {
         k.Sugo = Qs(c.Sugo);
         k.Emelt = c.Emelt;
         k.Hatter = c.Emelt ? SzelvBejegyzes::Kijelolt : SzelvBejegyzes::Jeloletlen;
-        k.SzovegSzin = SzovegSzin(c.Jeloles);
+        k.SzovegSzin = CellaSzovegSzin(c.Jeloles);
         k.Felkover = c.Emelt;
         szelveny_->SetCella(n, k);
     }
