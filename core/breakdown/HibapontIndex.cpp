@@ -45,11 +45,12 @@ void HibapontIndex::Torles() {
     maszkok_.clear();
     legujabb_.clear();
     listak_.clear();
+    lefedes_.clear();
     tabla_ = false;
 }
 
 void HibapontIndex::Beallitas(int n, int k, int kozosMax, const std::uint8_t* matrix,
-                              std::int32_t sorok, int szelesseg) {
+                              std::int32_t sorok, int szelesseg, bool lefedo) {
     n_ = n;
     k_ = k;
     t_ = kozosMax + 1;
@@ -65,11 +66,17 @@ void HibapontIndex::Beallitas(int n, int k, int kozosMax, const std::uint8_t* ma
         (t_ >= 1 && t_ <= 7 && n <= 90)
             ? binom_[static_cast<std::size_t>(n)][static_cast<std::size_t>(t_)]
             : TablaKorlat + 1;
-    tabla_ = meret <= TablaKorlat;
+    const std::uint64_t reszek =
+        (t_ >= 1 && t_ <= k_ && n <= 90)
+            ? binom_[static_cast<std::size_t>(n)][static_cast<std::size_t>(t_ - 1)]
+            : TablaKorlat + 1;
+    lefedes_.clear();
+    if (lefedo && reszek <= TablaKorlat) lefedes_.assign(reszek, Maszk{});
+    // With the union table the newest-row table only serves the stream bound (t = 1).
+    tabla_ = meret <= TablaKorlat && (lefedes_.empty() || t_ == 1);
     legujabb_.assign(tabla_ ? meret : 0, 0);
     listak_.clear();
-    if (tabla_ && t_ >= 1 && t_ <= k_)
-        listak_.resize(binom_[static_cast<std::size_t>(n)][static_cast<std::size_t>(t_ - 1)]);
+    if (tabla_ && t_ >= 1 && t_ <= k_) listak_.resize(reszek);
     maszkok_.clear();
     maszkok_.reserve(static_cast<std::size_t>(sorok));
     for (std::int32_t r = 0; r < sorok; ++r)
@@ -77,12 +84,19 @@ void HibapontIndex::Beallitas(int n, int k, int kozosMax, const std::uint8_t* ma
 }
 
 void HibapontIndex::Hozzaad(const std::uint8_t* sor) {
-    maszkok_.push_back(MaszkBol(sor, k_));
-    if (!tabla_ || t_ > k_ || t_ < 1) return;
+    const Maszk m = MaszkBol(sor, k_);
+    maszkok_.push_back(m);
+    if ((!tabla_ && lefedes_.empty()) || t_ > k_ || t_ < 1) return;
     const auto szam = static_cast<std::int32_t>(maszkok_.size()); // newest row + 1
     std::uint32_t ertek[8][8];
     for (int p = 0; p < k_; ++p)
         for (int i = 0; i < t_; ++i) ertek[p][i] = binom_[sor[p]][static_cast<std::size_t>(i + 1)];
+    if (!lefedes_.empty())
+        Reszhalmazok(ertek, k_, t_ - 1, [&](std::uint32_t rang) {
+            lefedes_[rang].a |= m.a;
+            lefedes_[rang].b |= m.b;
+        });
+    if (!tabla_) return;
     Reszhalmazok(ertek, k_, t_, [&](std::uint32_t rang) { legujabb_[rang] = szam; });
     Reszhalmazok(ertek, k_, t_ - 1, [&](std::uint32_t rang) { listak_[rang].push_back(szam - 1); });
 }

@@ -14,11 +14,17 @@ namespace varion {
 
 class HibapontIndex {
 public:
+    struct Maszk {
+        std::uint64_t a = 0, b = 0;
+    };
+
     // Starts over for candidates of `k` indices below `n` that may share at most
     // `kozosMax` indices with a stored row; `sorok` rows of `szelesseg` bytes already
-    // stored (their first k bytes are the indices) are indexed again.
+    // stored (their first k bytes are the indices) are indexed again. `lefedo` asks for
+    // the union table below (a pass without the wide jump); the newest-row table is then
+    // only kept where the stream bound needs it (kozosMax 0).
     void Beallitas(int n, int k, int kozosMax, const std::uint8_t* matrix, std::int32_t sorok,
-                   int szelesseg);
+                   int szelesseg, bool lefedo = false);
     void Hozzaad(const std::uint8_t* sor);
     void Torles();
 
@@ -41,6 +47,17 @@ public:
     // False when only the per-candidate test is available (no table).
     bool ElotagVizsgalat(const std::uint8_t* elotag, Elotag& ki) const;
 
+    // Per (kozosMax)-subset T (colex rank), the union of every stored row holding T. A
+    // prefix sharing at most kozosMax numbers with every row can take x as its next index
+    // exactly when x lies in none of the unions of the prefix's kozosMax-subsets.
+    bool Lefedo() const { return !lefedes_.empty(); }
+    const Maszk& Lefedes(std::uint32_t rang) const { return lefedes_[rang]; }
+    std::uint32_t Binom(int n, int k) const {
+        return binom_[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
+    }
+    int KozosMax() const { return t_ - 1; }
+    static Maszk MaszkBol(const std::uint8_t* sor, int k);
+
     // Above this many subsets the table would cost too much memory; the masks are then
     // scanned from the newest row instead (a few operations per row).
     static inline std::uint64_t TablaKorlat = std::uint64_t{1} << 23;
@@ -48,10 +65,6 @@ public:
     static inline std::size_t Ablak = 8;
 
 private:
-    struct Maszk {
-        std::uint64_t a = 0, b = 0;
-    };
-    static Maszk MaszkBol(const std::uint8_t* sor, int k);
     int Pozicio(const std::uint8_t* jelolt, const Maszk& m, const Maszk& sor) const;
 
     int n_ = 0, k_ = 0, t_ = 1; // t_ = kozosMax + 1
@@ -59,6 +72,7 @@ private:
     std::vector<Maszk> maszkok_;
     std::vector<std::int32_t> legujabb_;            // per subset rank: newest row + 1, 0 when none
     std::vector<std::vector<std::int32_t>> listak_; // per (t-1)-subset rank: rows holding it
+    std::vector<Maszk> lefedes_;                    // per (t-1)-subset rank: union of rows
     std::array<std::array<std::uint32_t, 8>, 91> binom_{};
 };
 

@@ -436,7 +436,125 @@ bool TBontas::HibapontosBontas() {
     return HibaTeszt(BontMut.data());
 }
 
+// A pass without the wide jump leaves every prefix that shares more than KozosMax numbers
+// with a stored row for the next value at the same position, whichever row the newest-first
+// test meets, so the next stored variation is simply the first one in enumeration order
+// sharing at most KozosMax numbers with every stored row. A depth-first search over the
+// prefixes finds it: a prefix that is still free can take x as its next index exactly when
+// x lies in none of the row unions of its KozosMax-subsets, collected as the prefix grows.
+// Returns what `Generalas` returns, or -1 when the candidate-by-candidate loop has to go
+// on from `BontMut` and `MutPoz`.
+int TBontas::LefedoKereses(bool egyTarolas) {
+    using Maszk = HibapontIndex::Maszk;
+    const int K = K_, L = K - 1, N = N_;
+    if (TobbKor || feltJelzo_ || MutPoz != L || !index_.Lefedo()) return -1;
+    const std::array<std::uint8_t, 8> mx = BontMutMax;
+    for (int q = 1; q < K; ++q)
+        if (mx[static_cast<std::size_t>(q)] != N - K + q) return -1;
+    const int t = index_.KozosMax() + 1;
+    // A stream bounds its first index; a jump at position 0 (only with t = 1) can carry the
+    // stream past that bound, which only the newest-first test decides.
+    const bool korlat = t == 1 && mx[0] < N - K;
+    std::array<std::uint8_t, 8> b = BontMut;
+    auto benne = [](const Maszk& m, int v) {
+        return ((v < 64 ? m.a >> v : m.b >> (v - 64)) & 1u) != 0;
+    };
+    auto atadas = [&] { // the stream reaches its bound: the exact loop goes on from there
+        b[0] = mx[0];
+        for (int q = 1; q < K; ++q)
+            b[static_cast<std::size_t>(q)] =
+                static_cast<std::uint8_t>(b[static_cast<std::size_t>(q - 1)] + 1);
+        --b[static_cast<std::size_t>(L)];
+        BontMut = b;
+        MutPoz = L;
+        return -1;
+    };
+    // tiltott[d]: the union for the prefix b[0..d-1]; rang[s]: the colex ranks of the
+    // s-subsets of the prefix, those of a shorter prefix first (s = 0 .. t - 2).
+    std::array<Maszk, 9> tiltott{};
+    std::uint32_t rang[6][35];
+    rang[0][0] = 0;
+    const int S = t - 2;
+    auto kiterjesztes = [&](int d) { // the prefix b[0..d-1] takes b[d]
+        const int v = b[static_cast<std::size_t>(d)];
+        Maszk u = tiltott[static_cast<std::size_t>(d)];
+        if (S >= 0) {
+            const std::uint32_t c = index_.Binom(v, t - 1);
+            const std::uint32_t db = index_.Binom(d, S);
+            for (std::uint32_t i = 0; i < db; ++i) {
+                const Maszk& w = index_.Lefedes(rang[S][i] + c);
+                u.a |= w.a;
+                u.b |= w.b;
+            }
+            for (int s = S; s >= 1; --s) {
+                const std::uint32_t alap = index_.Binom(d, s), uj = index_.Binom(d, s - 1);
+                const std::uint32_t cv = index_.Binom(v, s);
+                for (std::uint32_t i = 0; i < uj; ++i) rang[s][alap + i] = rang[s - 1][i] + cv;
+            }
+        }
+        tiltott[static_cast<std::size_t>(d + 1)] = u;
+    };
+    if (t == 1) tiltott[0] = index_.Lefedes(0);
+    // Where the enumerator stands: its next candidate shares the longest free prefix.
+    int mp = L;
+    for (int d = 0; d < L; ++d) {
+        if (benne(tiltott[static_cast<std::size_t>(d)], b[static_cast<std::size_t>(d)])) {
+            mp = d;
+            break;
+        }
+        kiterjesztes(d);
+    }
+    if (korlat && mp == 0 && b[0] >= mx[0]) return -1;
+    unsigned lepes = 0;
+    int eredmeny = 1;
+    for (;;) {
+        if (bontStatus_.load(std::memory_order_relaxed) != 1 || mp < 0) break;
+        if ((++lepes & 0x3FFFu) == 0) mutKep_.store(Csomag(b), std::memory_order_relaxed);
+        const auto p = static_cast<std::size_t>(mp);
+        const std::uint64_t foglalt[2] = {tiltott[p].a, tiltott[p].b};
+        const int v = SzabadUtolso(foglalt, b[p] + 1);
+        if (v > mx[p]) {
+            if (korlat && mp == 0 && b[0] < mx[0]) return atadas();
+            --mp;
+            continue;
+        }
+        b[p] = static_cast<std::uint8_t>(v);
+        if (mp < L) {
+            kiterjesztes(mp);
+            b[p + 1] = static_cast<std::uint8_t>(v);
+            ++mp;
+            continue;
+        }
+        const std::int32_t elotte = tarolt_.load(std::memory_order_relaxed);
+        const int r = Tarolas(b.data());
+        if (tarolt_.load(std::memory_order_relaxed) != elotte) {
+            index_.Hozzaad(Sor(elotte).data());
+            // Prefixes holding the first t numbers of the new row are no longer free.
+            const Maszk m = HibapontIndex::MaszkBol(b.data(), K);
+            tiltott[static_cast<std::size_t>(t - 1)].a |= m.a;
+            tiltott[static_cast<std::size_t>(t - 1)].b |= m.b;
+        }
+        if (!r) {
+            eredmeny = 0;
+            break;
+        }
+        if (egyTarolas) {
+            eredmeny = 0;
+            break;
+        }
+        mp = t - 1;
+    }
+    BontMut = b;
+    MutPoz = mp;
+    mutKep_.store(Csomag(b), std::memory_order_relaxed);
+    return eredmeny;
+}
+
 template <bool Felt, bool Hiba> int TBontas::Generalas(bool egyTarolas) {
+    if constexpr (Hiba && !Felt) {
+        const int r = LefedoKereses(egyTarolas);
+        if (r >= 0) return r;
+    }
     std::array<std::uint8_t, 8> b = BontMut;
     const std::array<std::uint8_t, 8> mx = BontMutMax;
     int mp = MutPoz;
@@ -574,7 +692,8 @@ int TBontas::UJBontasGeneralas() {
 
 void TBontas::PassKezdes(int kozosMax) {
     KozosMax = kozosMax;
-    index_.Beallitas(N_, K_, kozosMax, matrix_.get(), GetTaroltNyerSzelv(), szelesseg_);
+    index_.Beallitas(N_, K_, kozosMax, matrix_.get(), GetTaroltNyerSzelv(), szelesseg_,
+                     !TobbKor && !feltJelzo_);
 }
 
 void TBontas::Start() {

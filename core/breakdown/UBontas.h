@@ -189,6 +189,7 @@ private:
     bool Bovites();
     bool MatrixFoglalas(std::int64_t sorok);
     template <bool Felt, bool Hiba> int Generalas(bool egyTarolas);
+    int LefedoKereses(bool egyTarolas);
     void PassKezdes(int kozosMax);
 
     struct Felszabadito {
