@@ -56,6 +56,13 @@ public:
         return binom_[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
     }
     int KozosMax() const { return t_ - 1; }
+    // The stored rows holding a (kozosMax)-subset (colex rank), oldest first; only with
+    // the newest-row table.
+    bool Listak() const { return tabla_ && !listak_.empty(); }
+    const std::vector<std::int32_t>& Lista(std::uint32_t rang) const { return listak_[rang]; }
+    const Maszk& SorMaszk(std::int32_t sor) const {
+        return maszkok_[static_cast<std::size_t>(sor)];
+    }
     static Maszk MaszkBol(const std::uint8_t* sor, int k);
 
     // Above this many subsets the table would cost too much memory; the masks are then

@@ -190,6 +190,7 @@ private:
     bool MatrixFoglalas(std::int64_t sorok);
     template <bool Felt, bool Hiba> int Generalas(bool egyTarolas);
     int LefedoKereses(bool egyTarolas);
+    int UgroKereses(bool egyTarolas);
     void PassKezdes(int kozosMax);
 
     struct Felszabadito {
