@@ -44,7 +44,8 @@ HibapontIndex::Maszk HibapontIndex::MaszkBol(const std::uint8_t* sor, int k) {
 void HibapontIndex::Torles() {
     maszkok_.clear();
     legujabb_.clear();
-    listak_.clear();
+    fejek_.clear();
+    lancok_.clear();
     lefedes_.clear();
     tabla_ = false;
 }
@@ -75,8 +76,9 @@ void HibapontIndex::Beallitas(int n, int k, int kozosMax, const std::uint8_t* ma
     // With the union table the newest-row table only serves the stream bound (t = 1).
     tabla_ = meret <= TablaKorlat && (lefedes_.empty() || t_ == 1);
     legujabb_.assign(tabla_ ? meret : 0, 0);
-    listak_.clear();
-    if (tabla_ && t_ >= 1 && t_ <= k_) listak_.resize(reszek);
+    fejek_.clear();
+    lancok_.clear();
+    if (tabla_ && t_ >= 1 && t_ <= k_) fejek_.assign(reszek, Lancszem{});
     maszkok_.clear();
     maszkok_.reserve(static_cast<std::size_t>(sorok));
     for (std::int32_t r = 0; r < sorok; ++r)
@@ -98,7 +100,14 @@ void HibapontIndex::Hozzaad(const std::uint8_t* sor) {
         });
     if (!tabla_) return;
     Reszhalmazok(ertek, k_, t_, [&](std::uint32_t rang) { legujabb_[rang] = szam; });
-    Reszhalmazok(ertek, k_, t_ - 1, [&](std::uint32_t rang) { listak_[rang].push_back(szam - 1); });
+    Reszhalmazok(ertek, k_, t_ - 1, [&](std::uint32_t rang) {
+        Lancszem& fej = fejek_[rang];
+        if (fej.Sor >= 0) {
+            lancok_.push_back(fej);
+            fej.Kov = static_cast<std::int32_t>(lancok_.size() - 1);
+        }
+        fej.Sor = szam - 1;
+    });
 }
 
 bool HibapontIndex::ElotagVizsgalat(const std::uint8_t* elotag, Elotag& ki) const {
@@ -134,9 +143,8 @@ bool HibapontIndex::ElotagVizsgalat(const std::uint8_t* elotag, Elotag& ki) cons
         // Rows newer than it that share one number less hold their common part with the
         // prefix as a (t-1)-subset; the window's rows may come again, which changes nothing.
         Reszhalmazok(ertek, L, t_ - 1, [&](std::uint32_t rang) {
-            const auto& lista = listak_[rang];
-            for (auto it = lista.rbegin(); it != lista.rend() && *it > ki.Sor; ++it) {
-                const Maszk& m = maszkok_[static_cast<std::size_t>(*it)];
+            for (const Lancszem* l = &fejek_[rang]; l->Sor > ki.Sor; l = &Kovetkezo(*l)) {
+                const Maszk& m = maszkok_[static_cast<std::size_t>(l->Sor)];
                 u.a |= m.a;
                 u.b |= m.b;
             }

@@ -56,10 +56,19 @@ public:
         return binom_[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)];
     }
     int KozosMax() const { return t_ - 1; }
-    // The stored rows holding a (kozosMax)-subset (colex rank), oldest first; only with
-    // the newest-row table.
-    bool Listak() const { return tabla_ && !listak_.empty(); }
-    const std::vector<std::int32_t>& Lista(std::uint32_t rang) const { return listak_[rang]; }
+    // The stored rows holding a (kozosMax)-subset (colex rank), newest first, as a chain:
+    // `Lanc(rang)` is the newest, `Kovetkezo` the next older one; `Sor` -1 ends it. Only
+    // with the newest-row table.
+    struct Lancszem {
+        std::int32_t Sor = -1;
+        std::int32_t Kov = -1; // index of the next older link, -1 at the oldest
+    };
+    bool Listak() const { return tabla_ && !fejek_.empty(); }
+    const Lancszem& Lanc(std::uint32_t rang) const { return fejek_[rang]; }
+    const Lancszem& Kovetkezo(const Lancszem& l) const {
+        static constexpr Lancszem vege{};
+        return l.Kov < 0 ? vege : lancok_[static_cast<std::size_t>(l.Kov)];
+    }
     const Maszk& SorMaszk(std::int32_t sor) const {
         return maszkok_[static_cast<std::size_t>(sor)];
     }
@@ -77,9 +86,10 @@ private:
     int n_ = 0, k_ = 0, t_ = 1; // t_ = kozosMax + 1
     bool tabla_ = false;
     std::vector<Maszk> maszkok_;
-    std::vector<std::int32_t> legujabb_;            // per subset rank: newest row + 1, 0 when none
-    std::vector<std::vector<std::int32_t>> listak_; // per (t-1)-subset rank: rows holding it
-    std::vector<Maszk> lefedes_;                    // per (t-1)-subset rank: union of rows
+    std::vector<std::int32_t> legujabb_; // per subset rank: newest row + 1, 0 when none
+    std::vector<Lancszem> fejek_;        // per (t-1)-subset rank: the newest row holding it
+    std::vector<Lancszem> lancok_;       // the older links of every chain
+    std::vector<Maszk> lefedes_;         // per (t-1)-subset rank: union of rows
     std::array<std::array<std::uint32_t, 8>, 91> binom_{};
 };
 

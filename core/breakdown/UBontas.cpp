@@ -606,10 +606,10 @@ int TBontas::UgroKereses(bool egyTarolas) {
             const std::uint32_t c = index_.Binom(y, t - 1);
             const std::uint32_t db = index_.Binom(d, S);
             for (std::uint32_t i = 0; i < db; ++i) {
-                const auto& lista = index_.Lista(rang.rang[S][i] + c);
-                for (auto it = lista.rbegin(); it != lista.rend() && *it > s; ++it) {
-                    const Maszk& m = index_.SorMaszk(*it);
-                    ki.push_back(*it);
+                for (const auto* l = &index_.Lanc(rang.rang[S][i] + c); l->Sor > s;
+                     l = &index_.Kovetkezo(*l)) {
+                    const Maszk& m = index_.SorMaszk(l->Sor);
+                    ki.push_back(l->Sor);
                     u.a |= m.a;
                     u.b |= m.b;
                 }
@@ -621,7 +621,7 @@ int TBontas::UgroKereses(bool egyTarolas) {
     legujabb[0] = -1;
     hely[0] = -1;
     if (t == 1) {
-        for (const std::int32_t r : index_.Lista(0)) {
+        for (std::int32_t r = 0; r < index_.Sorok(); ++r) {
             const Maszk& m = index_.SorMaszk(r);
             kozos[0].push_back(r);
             tiltott[0].a |= m.a;
