@@ -53,6 +53,14 @@ int SzabadUtolso(const std::uint64_t (&foglalt)[2], int v) {
     return w ? 64 + std::countr_zero(w) : 128;
 }
 
+// Set bits of a word without the popcount instruction, which the generic target lacks.
+int Bitszam(std::uint64_t x) {
+    x = x - ((x >> 1) & 0x5555555555555555u);
+    x = (x & 0x3333333333333333u) + ((x >> 2) & 0x3333333333333333u);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Fu;
+    return static_cast<int>((x * 0x0101010101010101u) >> 56);
+}
+
 bool Benne(const HibapontIndex::Maszk& m, int v) {
     return ((v < 64 ? m.a >> v : m.b >> (v - 64)) & 1u) != 0;
 }
@@ -628,8 +636,40 @@ int TBontas::UgroKereses(bool egyTarolas) {
             tiltott[0].b |= m.b;
         }
     }
-    for (int d = 0; d < L; ++d) kiterjesztes(d);
-    int mp = L;
+    // Whether a row newer than s may meet the candidate c in t numbers: the few newest rows
+    // are tested by mask, with more of them the answer is "maybe".
+    auto ujabbUtkozik = [&](const std::array<std::uint8_t, 8>& c, std::int32_t s) {
+        const std::int32_t db = index_.Sorok();
+        if (db - 1 - s > static_cast<std::int32_t>(HibapontIndex::Ablak)) return true;
+        const Maszk cm = HibapontIndex::MaszkBol(c.data(), K);
+        for (std::int32_t r = s + 1; r < db; ++r) {
+            const Maszk& m = index_.SorMaszk(r);
+            if (Bitszam(m.a & cm.a) + Bitszam(m.b & cm.b) >= t) return true;
+        }
+        return false;
+    };
+    // Positions q.. of b have just been set, and the enumerator's next candidate is b with
+    // its last index one higher: the prefix states are rebuilt from q. A prefix that meets
+    // a row in t numbers at position d settles that candidate when no newer row meets it:
+    // the jump at d is taken at once. Returns the position to advance next.
+    auto ujraepites = [&](int q) {
+        for (int d = q; d < L; ++d) {
+            const auto di = static_cast<std::size_t>(d);
+            if (d == L - 1 && Benne(tiltott[di], b[di])) return L - 1;
+            kiterjesztes(d);
+            if (legujabb[di + 1] == legujabb[di] || d == L - 1 ||
+                b[static_cast<std::size_t>(L)] >= mx[static_cast<std::size_t>(L)])
+                continue;
+            auto c = b;
+            ++c[static_cast<std::size_t>(L)];
+            if (ujabbUtkozik(c, legujabb[di + 1])) continue;
+            b = c;
+            Eloreugras(b.data(), d);
+            --d; // positions d.. changed again
+        }
+        return L;
+    };
+    int mp = ujraepites(0);
     unsigned lepes = 0;
     int eredmeny = 1;
     for (;;) {
@@ -643,6 +683,19 @@ int TBontas::UgroKereses(bool egyTarolas) {
             }
             ++b[p];
             kiterjesztes(mp);
+            if (legujabb[p + 1] != legujabb[p]) {
+                // The first candidate of the new prefix is its smallest completion; when
+                // no newer row meets it, the conflict at mp decides it.
+                auto c = b;
+                for (std::size_t q = p + 1; q < static_cast<std::size_t>(K); ++q)
+                    c[q] = static_cast<std::uint8_t>(c[q - 1] + 1);
+                if (!ujabbUtkozik(c, legujabb[p + 1])) {
+                    b = c;
+                    Eloreugras(b.data(), mp);
+                    mp = ujraepites(mp);
+                    continue;
+                }
+            }
             b[p + 1] = b[p];
             ++mp;
             continue;
@@ -663,7 +716,7 @@ int TBontas::UgroKereses(bool egyTarolas) {
         if (legujabb[Li] >= 0) { // the newest conflicting row meets the prefix
             const int q = hely[Li];
             Eloreugras(b.data(), q);
-            for (int d = q; d < L; ++d) kiterjesztes(d);
+            mp = ujraepites(q);
             continue;
         }
         const std::int32_t elotte = tarolt_.load(std::memory_order_relaxed);
