@@ -1,8 +1,10 @@
 // The stored rows of an error-point breakdown, indexed so that the covering test needs a few
-// operations per candidate instead of a pass over every stored row: each row is kept as a
-// bit mask, and every (KozosMax + 1)-subset of its indices points to the newest row that
-// contains it. The newest stored row sharing more than KozosMax numbers with a candidate is
-// then the newest row among the candidate's own subsets.
+// operations per candidate instead of a pass over every stored row. Each row is kept as a
+// bit mask. For the passes with the wide jump, every (KozosMax + 1)-subset of its indices
+// points to the newest row that contains it (the newest stored row sharing more than
+// KozosMax numbers with a candidate is then the newest row among the candidate's own
+// subsets), and every KozosMax-subset chains the rows holding it, newest first. For the
+// passes without it, every KozosMax-subset keeps the union of the rows holding it.
 #pragma once
 
 #include <array>
