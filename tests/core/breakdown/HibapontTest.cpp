@@ -178,6 +178,43 @@ TEST(Hibapont, BovitesKozbenIsUgyanazEsElutasitvaMegall) {
     }
 }
 
+// Presses Stop while answering the capacity question yes.
+class MegallitoUzenetek final : public Uzenetek {
+public:
+    explicit MegallitoUzenetek(TBontas& b) : b_(b) {}
+
+protected:
+    bool Megjelenit(UzenetTipus, std::string_view) override {
+        b_.Stop();
+        return true;
+    }
+
+private:
+    TBontas& b_;
+};
+
+// The searches watch the Stop button within a pass, as the candidate loop does: 30 numbers
+// into 7 with one error point hold 239 rows before the last wide-jump pass and 2782 after
+// it. A Stop pressed while the matrix grows keeps exactly the rows stored so far.
+TEST(Hibapont, StopAKeresesKozbenIsLeallitja) {
+    for (const std::int32_t megallas : {300, 3000}) {
+        TBontas b;
+        MegallitoUzenetek u(b);
+        FeltetelKeszlet f;
+        f.Adatok.Hibapont = 1;
+        f.EloszlasOpt = 1;
+        BontasBemenet be;
+        be.Jatek = 7;
+        be.JeloltSzamok = Sorozat(30);
+        be.Feltetelek = &f;
+        b.SetBontasMaxMerete(megallas);
+        ASSERT_TRUE(b.BontasIndul(be, u, [] { return std::uint64_t{1} << 40; }));
+        b.Futtatas();
+        EXPECT_EQ(b.GetBontStatus(), 0);
+        EXPECT_EQ(b.GetTaroltNyerSzelv(), megallas);
+    }
+}
+
 TEST(Hibapont, FeltetelekkelIsUgyanaz) {
     std::mt19937 g(99);
     for (int eset = 0; eset < 120; ++eset) {
