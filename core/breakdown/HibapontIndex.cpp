@@ -44,12 +44,14 @@ HibapontIndex::Maszk HibapontIndex::MaszkBol(const std::uint8_t* sor, int k) {
 void HibapontIndex::Torles() {
     maszkok_.clear();
     legujabb_.clear();
-    listak_.clear();
+    fejek_.clear();
+    lancok_.clear();
+    lefedes_.clear();
     tabla_ = false;
 }
 
 void HibapontIndex::Beallitas(int n, int k, int kozosMax, const std::uint8_t* matrix,
-                              std::int32_t sorok, int szelesseg) {
+                              std::int32_t sorok, int szelesseg, bool lefedo) {
     n_ = n;
     k_ = k;
     t_ = kozosMax + 1;
@@ -65,11 +67,18 @@ void HibapontIndex::Beallitas(int n, int k, int kozosMax, const std::uint8_t* ma
         (t_ >= 1 && t_ <= 7 && n <= 90)
             ? binom_[static_cast<std::size_t>(n)][static_cast<std::size_t>(t_)]
             : TablaKorlat + 1;
-    tabla_ = meret <= TablaKorlat;
+    const std::uint64_t reszek =
+        (t_ >= 1 && t_ <= k_ && n <= 90)
+            ? binom_[static_cast<std::size_t>(n)][static_cast<std::size_t>(t_ - 1)]
+            : TablaKorlat + 1;
+    lefedes_.clear();
+    if (lefedo && reszek <= TablaKorlat) lefedes_.assign(reszek, Maszk{});
+    // With the union table the newest-row table only serves the stream bound (t = 1).
+    tabla_ = meret <= TablaKorlat && (lefedes_.empty() || t_ == 1);
     legujabb_.assign(tabla_ ? meret : 0, 0);
-    listak_.clear();
-    if (tabla_ && t_ >= 1 && t_ <= k_)
-        listak_.resize(binom_[static_cast<std::size_t>(n)][static_cast<std::size_t>(t_ - 1)]);
+    fejek_.clear();
+    lancok_.clear();
+    if (tabla_ && t_ >= 1 && t_ <= k_) fejek_.assign(reszek, Lancszem{});
     maszkok_.clear();
     maszkok_.reserve(static_cast<std::size_t>(sorok));
     for (std::int32_t r = 0; r < sorok; ++r)
@@ -77,14 +86,28 @@ void HibapontIndex::Beallitas(int n, int k, int kozosMax, const std::uint8_t* ma
 }
 
 void HibapontIndex::Hozzaad(const std::uint8_t* sor) {
-    maszkok_.push_back(MaszkBol(sor, k_));
-    if (!tabla_ || t_ > k_ || t_ < 1) return;
+    const Maszk m = MaszkBol(sor, k_);
+    maszkok_.push_back(m);
+    if ((!tabla_ && lefedes_.empty()) || t_ > k_ || t_ < 1) return;
     const auto szam = static_cast<std::int32_t>(maszkok_.size()); // newest row + 1
     std::uint32_t ertek[8][8];
     for (int p = 0; p < k_; ++p)
         for (int i = 0; i < t_; ++i) ertek[p][i] = binom_[sor[p]][static_cast<std::size_t>(i + 1)];
+    if (!lefedes_.empty())
+        Reszhalmazok(ertek, k_, t_ - 1, [&](std::uint32_t rang) {
+            lefedes_[rang].a |= m.a;
+            lefedes_[rang].b |= m.b;
+        });
+    if (!tabla_) return;
     Reszhalmazok(ertek, k_, t_, [&](std::uint32_t rang) { legujabb_[rang] = szam; });
-    Reszhalmazok(ertek, k_, t_ - 1, [&](std::uint32_t rang) { listak_[rang].push_back(szam - 1); });
+    Reszhalmazok(ertek, k_, t_ - 1, [&](std::uint32_t rang) {
+        Lancszem& fej = fejek_[rang];
+        if (fej.Sor >= 0) {
+            lancok_.push_back(fej);
+            fej.Kov = static_cast<std::int32_t>(lancok_.size() - 1);
+        }
+        fej.Sor = szam - 1;
+    });
 }
 
 bool HibapontIndex::ElotagVizsgalat(const std::uint8_t* elotag, Elotag& ki) const {
@@ -120,9 +143,8 @@ bool HibapontIndex::ElotagVizsgalat(const std::uint8_t* elotag, Elotag& ki) cons
         // Rows newer than it that share one number less hold their common part with the
         // prefix as a (t-1)-subset; the window's rows may come again, which changes nothing.
         Reszhalmazok(ertek, L, t_ - 1, [&](std::uint32_t rang) {
-            const auto& lista = listak_[rang];
-            for (auto it = lista.rbegin(); it != lista.rend() && *it > ki.Sor; ++it) {
-                const Maszk& m = maszkok_[static_cast<std::size_t>(*it)];
+            for (const Lancszem* l = &fejek_[rang]; l->Sor > ki.Sor; l = &Kovetkezo(*l)) {
+                const Maszk& m = maszkok_[static_cast<std::size_t>(l->Sor)];
                 u.a |= m.a;
                 u.b |= m.b;
             }

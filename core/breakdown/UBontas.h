@@ -189,6 +189,8 @@ private:
     bool Bovites();
     bool MatrixFoglalas(std::int64_t sorok);
     template <bool Felt, bool Hiba> int Generalas(bool egyTarolas);
+    int LefedoKereses(bool egyTarolas);
+    int UgroKereses(bool egyTarolas);
     void PassKezdes(int kozosMax);
 
     struct Felszabadito {

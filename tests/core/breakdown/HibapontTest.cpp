@@ -5,6 +5,7 @@
 #include <random>
 
 #include "breakdown/UBontas.h"
+#include "game/Jatek.h"
 #include "support/BontasSegito.h"
 #include "support/HibapontOrakulum.h"
 #include "support/RogzitoUzenetek.h"
@@ -20,15 +21,19 @@ Szamsor Sorozat(int n) {
     return s;
 }
 
-Szamsor Fixek(int db) {
+// The game's highest numbers that are not marked.
+Szamsor Fixek(int db, const Szamsor& jelolt = {}, int jatek = 7) {
     Szamsor f;
-    for (int i = 0; i < db; ++i) f.push_back(static_cast<std::uint8_t>(35 - i));
+    for (int sz = MaxSzamJatek(jatek); static_cast<int>(f.size()) < db; --sz)
+        if (std::find(jelolt.begin(), jelolt.end(), sz) == jelolt.end())
+            f.push_back(static_cast<std::uint8_t>(sz));
     return f;
 }
 
-// Runs the engine and the oracle on the same prepared input.
+// Runs the engine and the oracle on the same prepared input; `sorKorlat` is the engine's
+// initial capacity (every extension is accepted).
 void Osszevetes(int jatek, const Szamsor& jelolt, int K, int e, const FeltetelKeszlet* f,
-                bool eloszlas, const std::string& nev) {
+                bool eloszlas, const std::string& nev, std::int64_t sorKorlat = 100000) {
     FeltetelKeszlet ures;
     ures.Adatok.Hibapont = static_cast<std::uint8_t>(e);
     ures.EloszlasOpt = 1;
@@ -41,9 +46,10 @@ void Osszevetes(int jatek, const Szamsor& jelolt, int K, int e, const FeltetelKe
     BontasBemenet be;
     be.Jatek = jatek;
     be.JeloltSzamok = jelolt;
-    be.FixSzamok = Fixek(jatek - K);
+    be.FixSzamok = Fixek(jatek - K, jelolt, jatek);
     be.Feltetelek = &sajat;
     be.EloszlasDoboz = eloszlas;
+    b.SetBontasMaxMerete(sorKorlat);
     ASSERT_TRUE(b.BontasIndul(be, u, [] { return std::uint64_t{1} << 40; }));
     teszt::HibapontOrakulum o(b, e);
     const auto varhato = teszt::Sorok(eloszlas ? o.OptBontStart() : o.Start(), K);
@@ -116,23 +122,97 @@ TEST(Hibapont, AzIndexeltTesztUgyanazokatASorokatAdjaMintAKetHurok) {
     }
 }
 
-// The index has three ways to the newest conflicting row: the newest rows by mask, the
-// subset table, and a scan of every mask when the table would be too large.
+// The engine has several ways to the outcome of a candidate: a search over row unions in
+// the passes without the wide jump, prefix states with a mask test of the newest rows in
+// the others, and candidate by candidate (the newest rows by mask, the subset table, or a
+// scan of every mask when the tables would be too large). Each must store the same rows.
 TEST(Hibapont, AzIndexMindenUtjaUgyanazt) {
     const auto regiTabla = HibapontIndex::TablaKorlat;
     const auto regiAblak = HibapontIndex::Ablak;
-    for (const auto& [tabla, ablak] :
-         {std::pair<std::uint64_t, std::size_t>{regiTabla, 0}, {0, 0}, {regiTabla, 2}}) {
+    for (const auto& [tabla, ablak] : {std::pair<std::uint64_t, std::size_t>{regiTabla, 0},
+                                       {0, 0},
+                                       {regiTabla, 1},
+                                       {regiTabla, 3}}) {
         HibapontIndex::TablaKorlat = tabla;
         HibapontIndex::Ablak = ablak;
-        for (const auto& [N, K, e] : {std::tuple{20, 3, 1}, {14, 5, 2}, {13, 7, 1}})
+        for (const auto& [N, K, e] :
+             {std::tuple{20, 3, 1}, {14, 5, 2}, {13, 7, 1}, {15, 6, 1}, {14, 7, 2}})
             for (const bool eloszlas : {false, true})
                 Osszevetes(7, Sorozat(N), K, e, nullptr, eloszlas,
-                           std::to_string(N) + "/" + std::to_string(K) + " table " +
-                               std::to_string(tabla) + " window " + std::to_string(ablak));
+                           std::to_string(N) + "/" + std::to_string(K) + "/" + std::to_string(e) +
+                               " table " + std::to_string(tabla) + " window " +
+                               std::to_string(ablak));
     }
     HibapontIndex::TablaKorlat = regiTabla;
     HibapontIndex::Ablak = regiAblak;
+}
+
+// Indices from 64 up live in the second word of every mask.
+TEST(Hibapont, NagySzamokIsUgyanaz) {
+    for (const int e : {1, 2})
+        for (const bool eloszlas : {false, true})
+            Osszevetes(5, Sorozat(70), 3, e, nullptr, eloszlas,
+                       "70/3/" + std::to_string(e) + (eloszlas ? " stream" : " plain"));
+    Osszevetes(5, Sorozat(67), 4, 2, nullptr, false, "67/4/2");
+}
+
+// Rows stored while the matrix grows are found by the later candidates all the same, and
+// a declined extension ends the run with the rows stored so far.
+TEST(Hibapont, BovitesKozbenIsUgyanazEsElutasitvaMegall) {
+    for (const bool eloszlas : {false, true}) {
+        Osszevetes(7, Sorozat(14), 6, 1, nullptr, eloszlas, "grown", 3);
+        FeltetelKeszlet f;
+        f.Adatok.Hibapont = 1;
+        f.EloszlasOpt = 1;
+        TBontas teljes, b;
+        RogzitoUzenetek u;
+        u.MindentElfogad(false);
+        ASSERT_TRUE(teszt::Bontas(teljes, u, 7, Sorozat(14), &f, Fixek(1), eloszlas));
+        b.SetBontasMaxMerete(5);
+        ASSERT_TRUE(teszt::Bontas(b, u, 7, Sorozat(14), &f, Fixek(1), eloszlas));
+        EXPECT_EQ(b.GetBontStatus(), 0);
+        auto eleje = teszt::Sorok(teljes);
+        ASSERT_GT(eleje.size(), 5u);
+        eleje.resize(5);
+        EXPECT_EQ(teszt::Sorok(b), eleje);
+    }
+}
+
+// Presses Stop while answering the capacity question yes.
+class MegallitoUzenetek final : public Uzenetek {
+public:
+    explicit MegallitoUzenetek(TBontas& b) : b_(b) {}
+
+protected:
+    bool Megjelenit(UzenetTipus, std::string_view) override {
+        b_.Stop();
+        return true;
+    }
+
+private:
+    TBontas& b_;
+};
+
+// The searches watch the Stop button within a pass, as the candidate loop does: 30 numbers
+// into 7 with one error point hold 239 rows before the last wide-jump pass and 2782 after
+// it. A Stop pressed while the matrix grows keeps exactly the rows stored so far.
+TEST(Hibapont, StopAKeresesKozbenIsLeallitja) {
+    for (const std::int32_t megallas : {300, 3000}) {
+        TBontas b;
+        MegallitoUzenetek u(b);
+        FeltetelKeszlet f;
+        f.Adatok.Hibapont = 1;
+        f.EloszlasOpt = 1;
+        BontasBemenet be;
+        be.Jatek = 7;
+        be.JeloltSzamok = Sorozat(30);
+        be.Feltetelek = &f;
+        b.SetBontasMaxMerete(megallas);
+        ASSERT_TRUE(b.BontasIndul(be, u, [] { return std::uint64_t{1} << 40; }));
+        b.Futtatas();
+        EXPECT_EQ(b.GetBontStatus(), 0);
+        EXPECT_EQ(b.GetTaroltNyerSzelv(), megallas);
+    }
 }
 
 TEST(Hibapont, FeltetelekkelIsUgyanaz) {
