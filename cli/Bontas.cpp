@@ -137,6 +137,8 @@ int Bontas(const std::vector<std::string>& args) {
               << " változat tárolva, teljes bontás: " << bontas.TeljesSzelvszam()
               << ", időtartam: " << bontas.Idotartam().count() << " ms\n";
 
+    if (!a.Van("lista") && !a.Van("ki")) return 0;
+    // The file's form of the breakdown is a copy of the matrix: made only when it is used.
     const BontasAdatok adatok = BontasAdatokbol(bontas);
     if (a.Van("lista")) ValtozatokKiirasa(sor, adatok);
     if (const auto ki = a.Opcio("ki"); ki && !AllomanyMentes(*ki, sor, &adatok, u)) return 2;
