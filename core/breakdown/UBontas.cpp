@@ -347,6 +347,14 @@ int TBontas::Tarolas(const std::uint8_t* b) {
     return 1;
 }
 
+TBontas::IndexeltSor TBontas::IndexeltTarolas(const std::uint8_t* b) {
+    const std::int32_t elotte = tarolt_.load(std::memory_order_relaxed);
+    const int r = Tarolas(b);
+    const bool uj = tarolt_.load(std::memory_order_relaxed) != elotte;
+    if (uj) index_.Hozzaad(Sor(elotte).data());
+    return {r, elotte, uj};
+}
+
 bool TBontas::Bovites() {
     bovul_.store(true);
     const std::uint64_t szabad = szabadMemoria_();
@@ -545,16 +553,14 @@ int TBontas::LefedoKereses(bool egyTarolas) {
             ++mp;
             continue;
         }
-        const std::int32_t elotte = tarolt_.load(std::memory_order_relaxed);
-        const int r = Tarolas(b.data());
-        if (tarolt_.load(std::memory_order_relaxed) != elotte) {
-            index_.Hozzaad(Sor(elotte).data());
+        const auto tar = IndexeltTarolas(b.data());
+        if (tar.Uj) {
             // Prefixes holding the first t numbers of the new row are no longer free.
             const Maszk m = HibapontIndex::MaszkBol(b.data(), K);
             tiltott[static_cast<std::size_t>(t - 1)].a |= m.a;
             tiltott[static_cast<std::size_t>(t - 1)].b |= m.b;
         }
-        if (!r || egyTarolas) {
+        if (!tar.Eredmeny || egyTarolas) {
             eredmeny = 0;
             break;
         }
@@ -719,10 +725,9 @@ int TBontas::UgroKereses(bool egyTarolas) {
             mp = ujraepites(q);
             continue;
         }
-        const std::int32_t elotte = tarolt_.load(std::memory_order_relaxed);
-        const int r = Tarolas(b.data());
-        if (tarolt_.load(std::memory_order_relaxed) != elotte) {
-            index_.Hozzaad(Sor(elotte).data());
+        const auto tar = IndexeltTarolas(b.data());
+        if (tar.Uj) {
+            const std::int32_t elotte = tar.Sor;
             // The new row holds every prefix: from t numbers on it is the newest conflict.
             const Maszk m = HibapontIndex::MaszkBol(b.data(), K);
             const auto t1 = static_cast<std::size_t>(t - 1);
@@ -736,7 +741,7 @@ int TBontas::UgroKereses(bool egyTarolas) {
                 tiltott[d] = Maszk{};
             }
         }
-        if (!r || egyTarolas) {
+        if (!tar.Eredmeny || egyTarolas) {
             eredmeny = 0;
             break;
         }

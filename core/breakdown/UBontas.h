@@ -184,6 +184,14 @@ private:
     bool HibaTeszt(std::uint8_t* b);
     void Eloreugras(std::uint8_t* b, int p) const;
     int Tarolas(const std::uint8_t* b);
+    // Stores a row of the error-point search and adds it to the index. A row may be
+    // written and the run still end (a declined growth): `Uj` and `Eredmeny` tell both.
+    struct IndexeltSor {
+        int Eredmeny;
+        std::int32_t Sor;
+        bool Uj;
+    };
+    IndexeltSor IndexeltTarolas(const std::uint8_t* b);
     int HuzasTarolas(const std::uint8_t* b, bool masodik);
     bool HuzasSorozat(std::uint8_t* b, int& mutPoz);
     bool Bovites();
