@@ -8,7 +8,7 @@
 #include "app/UEgyPeldany.h"
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
-#include "game/Veletlen.h"
+#include "base/Veletlen.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include "KonzolUzenetek.h"
 #include "Parancsok.h"
 #include "Valtozatok.h"
-#include "app/AllomanyMuvelet.h"
-#include "app/Datum.h"
-#include "breakdown/BontasAtadas.h"
+#include "files/AllomanyMuvelet.h"
+#include "base/Datum.h"
+#include "files/BontasAtadas.h"
 #include "conditions/Feltetelek.h"
 #include "game/Jatek.h"
 

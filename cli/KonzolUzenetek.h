@@ -4,7 +4,7 @@
 
 #include <iostream>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 
 namespace varion::cli {
 

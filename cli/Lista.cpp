@@ -3,7 +3,7 @@
 #include "KonzolUzenetek.h"
 #include "Parancsok.h"
 #include "Valtozatok.h"
-#include "breakdown/BontasFajl.h"
+#include "files/BontasFajl.h"
 #include "draws/HuzasAdatbazis.h"
 #include "game/Jatek.h"
 #include "io/FajlMentes.h"

@@ -1,8 +1,8 @@
 // Stored variations on standard output, one a line, numbers separated by single blanks.
 #pragma once
 
-#include "app/SzamsorFajl.h"
-#include "breakdown/BontasFajl.h"
+#include "files/SzamsorFajl.h"
+#include "files/BontasFajl.h"
 
 namespace varion::cli {
 

@@ -6,7 +6,7 @@
 
 #include "Argumentumok.h"
 #include "Parancsok.h"
-#include "app/ProgramVerzio.h"
+#include "base/ProgramVerzio.h"
 
 namespace {
 

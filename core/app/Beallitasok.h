@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "game/SzelvSzinek.h"
 
 namespace varion {

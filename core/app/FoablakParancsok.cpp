@@ -162,9 +162,82 @@ const MenuLeiras& MenuAdat(Menu m) {
     return Menuk[static_cast<std::size_t>(m)];
 }
 
-std::string SajatSzamokSugoSzoveg(int jatek) {
-    return " Példabontás készítése saját számok alapján. \r Jelöljön ki az üres főszelvényen " +
-           std::to_string(jatek) + " darab állandó számot. ";
+namespace {
+
+Parancs FoablakParancs(SzelvParancs p) {
+    switch (p) {
+    case SzelvParancs::KijelolesMind:
+        return Parancs::KijelolesMind;
+    case SzelvParancs::VeletlenSzam:
+        return Parancs::VeletlenSzam;
+    case SzelvParancs::VeletlenSzamok:
+        return Parancs::VeletlenSzamok;
+    case SzelvParancs::MindenSzam:
+        return Parancs::MindenSzam;
+    case SzelvParancs::BontasSzamai:
+        return Parancs::BontasSzamai;
+    case SzelvParancs::FixSzamok:
+        return Parancs::FixSzamok;
+    case SzelvParancs::AllandoSzamok:
+        return Parancs::AllandoSzamok;
+    case SzelvParancs::VeletlenSzamokTorles:
+        return Parancs::VeletlenSzamokTorles;
+    case SzelvParancs::UjFoszelveny:
+        return Parancs::UjFoszelveny;
+    case SzelvParancs::NormalAlak:
+        return Parancs::NormalAlak;
+    case SzelvParancs::HanyszorHuztak:
+        return Parancs::HanyszorHuztak;
+    case SzelvParancs::HanyHuzasOta:
+        return Parancs::HanyHuzasOta;
+    case SzelvParancs::SzamokSorrendje:
+        return Parancs::SzamokSorrendje;
+    case SzelvParancs::Zarol:
+        return Parancs::Zarol;
+    case SzelvParancs::SajatSzamokkal:
+        return Parancs::SajatSzamokkal;
+    }
+    return Parancs::Zarol;
+}
+
+Menu FoablakMenu(SzelvMenu m) {
+    switch (m) {
+    case SzelvMenu::Jatek:
+        return Menu::Jatek;
+    case SzelvMenu::Szamsor:
+        return Menu::Szamsor;
+    case SzelvMenu::SzamsorTorles:
+        return Menu::SzamsorTorles;
+    }
+    return Menu::Szamsor;
+}
+
+} // namespace
+
+void FoablakAllapot::Beallit(SzelvParancs p, bool engedelyezve, std::string_view sugo) {
+    Beallit(FoablakParancs(p), engedelyezve, sugo);
+}
+
+void FoablakAllapot::Engedelyez(SzelvParancs p, bool engedelyezve) {
+    (*this)[FoablakParancs(p)].Engedelyezve = engedelyezve;
+}
+
+void FoablakAllapot::Kijelol(SzelvParancs p) {
+    Kijelol(FoablakParancs(p));
+}
+
+void FoablakAllapot::ZarolasFelirat(bool zarolt) {
+    auto& z = (*this)[Parancs::Zarol];
+    z.Felirat = zarolt ? "Felold" : "Zárol";
+    z.Kepe = zarolt ? Kep::Felold : Kep::Zarol;
+}
+
+void FoablakAllapot::MenuEngedelyez(SzelvMenu m, bool engedelyezve) {
+    (*this)[FoablakMenu(m)].Engedelyezve = engedelyezve;
+}
+
+void FoablakAllapot::MenuBeallit(SzelvMenu m, bool engedelyezve, std::string_view sugo) {
+    (*this)[FoablakMenu(m)] = {engedelyezve, std::string(sugo)};
 }
 
 FoablakAllapot::FoablakAllapot() {

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/FoszelvenyParancsok.h"
+
 namespace varion {
 
 enum class Menu : int {
@@ -151,7 +153,7 @@ struct MenuAllapot {
 };
 
 // The live state of every command and menu of the main window.
-class FoablakAllapot {
+class FoablakAllapot final : public FoszelvenyParancsok {
 public:
     FoablakAllapot(); // every command as the table gives it
 
@@ -172,7 +174,7 @@ public:
     void Kijelol(Parancs p);
 
     // The "Feltételek" menu and what goes with it; ends by BontMenuAll.
-    void FeltMenuAll(bool be, bool vanBontas);
+    void FeltMenuAll(bool be, bool vanBontas) override;
     // The "Bontás" menu and "Start".
     void BontMenuAll(bool be, bool vanBontas);
     // The draw file of the current game was found and loaded / is missing.
@@ -181,11 +183,17 @@ public:
     // The hint of "Saját számokkal" that names the game.
     void SajatSzamokSugo(int jatek);
 
+    // The main ticket's view of these commands.
+    void Beallit(SzelvParancs p, bool engedelyezve, std::string_view sugo) override;
+    void Engedelyez(SzelvParancs p, bool engedelyezve) override;
+    void Kijelol(SzelvParancs p) override;
+    void ZarolasFelirat(bool zarolt) override;
+    void MenuEngedelyez(SzelvMenu m, bool engedelyezve) override;
+    void MenuBeallit(SzelvMenu m, bool engedelyezve, std::string_view sugo) override;
+
 private:
     std::array<ParancsAllapot, ParancsDb> parancsok_;
     std::array<MenuAllapot, MenuDb> menuk_;
 };
-
-std::string SajatSzamokSugoSzoveg(int jatek);
 
 } // namespace varion

@@ -6,7 +6,7 @@
 #include <string>
 #include <system_error>
 
-#include "app/FajlNevek.h"
+#include "files/FajlNevek.h"
 #include "game/Jatek.h"
 
 namespace varion {

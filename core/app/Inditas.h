@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "app/Beallitasok.h"
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 
 namespace varion {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "breakdown/UBontas.h"
 #include "conditions/FeltetelAdatok.h"
 

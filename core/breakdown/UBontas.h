@@ -18,8 +18,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/ProgramVerzio.h"
-#include "app/Uzenetek.h"
+#include "base/ProgramVerzio.h"
+#include "base/Uzenetek.h"
 #include "breakdown/HibapontIndex.h"
 #include "conditions/FeltVizsgalat.h"
 #include "conditions/Feltetelek.h"
@@ -77,7 +77,7 @@ std::int64_t TeljBontSzelvszam(std::int32_t n, std::int32_t k);
 // The largest initial capacity the settings offer: round(free x 0.95) div (game x 4).
 std::int64_t BontasOptMerete(std::uint64_t szabadMemoria, int jatek);
 
-class TBontas {
+class TBontas final : public TaroltBontas {
 public:
     TBontas();
     ~TBontas();
@@ -166,6 +166,8 @@ public:
     bool BontasBetoltve(BetoltottBontas b);
     // Deletes the breakdown: matrix, counters, draws, bounds; `BontStatus` 0.
     void BontasTorlese();
+    // Clearing the conditions: a stored or stopped breakdown goes.
+    void BontasEldobasa() override;
 
     // --- state the passes share (tests read them) ---------------------------------------
     std::array<std::uint8_t, 8> BontMut{}, BontMutMin{}, BontMutMax{};

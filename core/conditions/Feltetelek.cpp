@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <functional>
 
-#include "breakdown/UBontas.h"
 #include "game/Jatek.h"
 
 namespace varion {
@@ -118,7 +117,7 @@ bool HibapontTorlese(FeltetelKeszlet& f) {
     return true;
 }
 
-bool FeltetelekTorlese(FeltetelKeszlet& f, TBontas& bontas) {
+bool FeltetelekTorlese(FeltetelKeszlet& f, TaroltBontas& bontas) {
     const bool volt = f.FeltetelJelzo;
     if (volt) {
         f.FeltetelJelzo = false;
@@ -131,7 +130,7 @@ bool FeltetelekTorlese(FeltetelKeszlet& f, TBontas& bontas) {
     HibapontTorlese(f);
     f.SzamJelzo.clear();
     f.TukorPar.clear();
-    if (bontas.GetTaroltNyerSzelv() > 0 || bontas.GetBontStatus() != 0) bontas.BontasTorlese();
+    bontas.BontasEldobasa();
     return volt;
 }
 

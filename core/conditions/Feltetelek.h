@@ -11,7 +11,14 @@
 
 namespace varion {
 
-class TBontas;
+// A breakdown made with the conditions: clearing them throws it away. The engine is one.
+class TaroltBontas {
+public:
+    virtual void BontasEldobasa() = 0;
+
+protected:
+    ~TaroltBontas() = default;
+};
 
 // Marker bits of `SzamJelzo`.
 inline constexpr std::uint8_t JelzoParos = 1;        // the number is even
@@ -44,6 +51,6 @@ bool HibapontTorlese(FeltetelKeszlet& f);
 // back to "bontás", the distribution option off, error points 0, markers emptied, and a
 // stored breakdown deleted. The caller does its backup step first and refreshes its
 // commands afterwards; the result tells whether any condition had been selected.
-bool FeltetelekTorlese(FeltetelKeszlet& f, TBontas& bontas);
+bool FeltetelekTorlese(FeltetelKeszlet& f, TaroltBontas& bontas);
 
 } // namespace varion

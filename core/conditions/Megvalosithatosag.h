@@ -3,7 +3,7 @@
 // goes on silently while the conditions window is not visible.
 #pragma once
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "conditions/FeltetelAdatok.h"
 
 namespace varion {

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ProgramVerzio.h"
-#include "app/Uzenetek.h"
+#include "base/ProgramVerzio.h"
+#include "base/Uzenetek.h"
 #include "draws/HuzasTartomany.h"
 
 namespace varion {

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "draws/HuzasAdatbazis.h"
 
 namespace varion {

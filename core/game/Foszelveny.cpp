@@ -18,18 +18,18 @@ std::string Ket(int ertek) {
     return buf;
 }
 
-Parancs NezetParancs(NezetMod mod) {
+SzelvParancs NezetParancs(NezetMod mod) {
     switch (mod) {
     case NezetMod::Hanyszor:
-        return Parancs::HanyszorHuztak;
+        return SzelvParancs::HanyszorHuztak;
     case NezetMod::HanyHuzasOta:
-        return Parancs::HanyHuzasOta;
+        return SzelvParancs::HanyHuzasOta;
     case NezetMod::Sorrend:
-        return Parancs::SzamokSorrendje;
+        return SzelvParancs::SzamokSorrendje;
     case NezetMod::Normal:
         break;
     }
-    return Parancs::NormalAlak;
+    return SzelvParancs::NormalAlak;
 }
 
 } // namespace
@@ -77,14 +77,14 @@ std::string RiportPanelSzoveg(const FoszelvenySzamok& sz) {
 }
 
 TFoszelveny::TFoszelveny(int jatek, FoszelvenyKornyezet& kornyezet, Uzenetek& uzenetek,
-                         Veletlen& veletlen, FoablakAllapot& parancsok)
+                         Veletlen& veletlen, FoszelvenyParancsok& parancsok)
     : szamok_(jatek), kornyezet_(kornyezet), uzenetek_(uzenetek), veletlen_(veletlen),
       parancsok_(parancsok) {
     const int max = szamok_.MaxSzam();
     cellak_.resize(static_cast<std::size_t>(max));
     stat_.assign(static_cast<std::size_t>(max), 0);
     for (int n = 1; n <= max; ++n) CellaIr(n).Sugo = CellaSugo(CellaJeloles::Jeloletlen, n);
-    parancsok_.Kijelol(Parancs::NormalAlak);
+    parancsok_.Kijelol(SzelvParancs::NormalAlak);
     Frissites(true);
 }
 
@@ -235,24 +235,25 @@ void TFoszelveny::VeletlenEsUjAllapot() {
     const auto& sz = szamok_;
     const int k = sz.Kijelolve();
     if (k == 0)
-        parancsok_.Beallit(Parancs::UjFoszelveny, false, NincsKijelolt);
+        parancsok_.Beallit(SzelvParancs::UjFoszelveny, false, NincsKijelolt);
     else if (sz.AllandoSzamok().size() == sz.JeloltSzamok().size() && sz.FixSzamok().empty())
-        parancsok_.Beallit(Parancs::UjFoszelveny, false, " Csak állandó számok vannak kijelölve. ");
+        parancsok_.Beallit(SzelvParancs::UjFoszelveny, false,
+                           " Csak állandó számok vannak kijelölve. ");
     else
-        parancsok_.Beallit(Parancs::UjFoszelveny, true,
+        parancsok_.Beallit(SzelvParancs::UjFoszelveny, true,
                            " Új főszelvény, a bontásra kijelölt számsor törlése. ");
     if (k < MaxSzam() - 2) {
-        parancsok_.Beallit(Parancs::VeletlenSzam, true, " Egy véletlen szám generálása. ");
-        parancsok_.Beallit(Parancs::VeletlenSzamok, true,
+        parancsok_.Beallit(SzelvParancs::VeletlenSzam, true, " Egy véletlen szám generálása. ");
+        parancsok_.Beallit(SzelvParancs::VeletlenSzamok, true,
                            " Kettő vagy több véletlen szám generálása. ");
-        parancsok_.Beallit(Parancs::KijelolesMind, true,
+        parancsok_.Beallit(SzelvParancs::KijelolesMind, true,
                            " Minden szám kijelölése a főszelvényen. ");
     } else {
         constexpr std::string_view nincsErtelme =
             " Nincs értelme több véletlen szám kijelölésének. ";
-        parancsok_.Beallit(Parancs::VeletlenSzam, false, nincsErtelme);
-        parancsok_.Beallit(Parancs::VeletlenSzamok, false, nincsErtelme);
-        parancsok_[Parancs::KijelolesMind].Engedelyezve = false;
+        parancsok_.Beallit(SzelvParancs::VeletlenSzam, false, nincsErtelme);
+        parancsok_.Beallit(SzelvParancs::VeletlenSzamok, false, nincsErtelme);
+        parancsok_.Engedelyez(SzelvParancs::KijelolesMind, false);
     }
 }
 
@@ -278,24 +279,25 @@ void TFoszelveny::Frissites(bool kenyszer) {
     const int allando = static_cast<int>(sz.AllandoSzamok().size());
     const int vel = static_cast<int>(sz.VeletlenSzamok().size());
 
-    parancsok_.Beallit(Parancs::Zarol, k > 0, k > 0 ? " Főszelvény zárolása. " : NincsKijelolt);
-    parancsok_[Menu::SzamsorTorles].Engedelyezve = k > 0;
-    parancsok_.Beallit(Parancs::MindenSzam, k > 0,
+    parancsok_.Beallit(SzelvParancs::Zarol, k > 0,
+                       k > 0 ? " Főszelvény zárolása. " : NincsKijelolt);
+    parancsok_.MenuEngedelyez(SzelvMenu::SzamsorTorles, k > 0);
+    parancsok_.Beallit(SzelvParancs::MindenSzam, k > 0,
                        k > 0 ? " Minden kijelölt szám törlése. " : NincsKijelolt);
-    parancsok_.Beallit(Parancs::VeletlenSzamokTorles, vel > 0,
+    parancsok_.Beallit(SzelvParancs::VeletlenSzamokTorles, vel > 0,
                        vel > 0 ? " Véletlen szám(ok) törlése. "
                                : " Nincs kijelölve véletlen szám. ");
-    parancsok_.Beallit(Parancs::FixSzamok, fix > 0,
+    parancsok_.Beallit(SzelvParancs::FixSzamok, fix > 0,
                        fix > 0 ? " Fix szám(ok) törlése. " : " Nincs kijelölve fix szám. ");
-    parancsok_.Beallit(Parancs::AllandoSzamok, allando > 0,
+    parancsok_.Beallit(SzelvParancs::AllandoSzamok, allando > 0,
                        allando > 0 ? " Állandó szám(ok) törlése. "
                                    : " Nincs kijelölve állandó szám. ");
-    parancsok_[Parancs::BontasSzamai].Engedelyezve = allando + vel != jelolt;
+    parancsok_.Engedelyez(SzelvParancs::BontasSzamai, allando + vel != jelolt);
     parancsok_.FeltMenuAll(k >= Jatek() + 1, kornyezet_.VanKeszBontas());
     VeletlenEsUjAllapot();
     if (k > 1) {
         const bool sajat = jelolt == Jatek() && allando == Jatek();
-        parancsok_.Beallit(Parancs::SajatSzamokkal, sajat,
+        parancsok_.Beallit(SzelvParancs::SajatSzamokkal, sajat,
                            sajat ? std::string(" Példabontás készítése saját számok alapján. ")
                                  : SajatSzamokSugoSzoveg(Jatek()));
     }
@@ -410,16 +412,14 @@ void TFoszelveny::EgyVeletlenSzam() {
 }
 
 void TFoszelveny::ParancsZaras() {
-    auto& z = parancsok_[Parancs::Zarol];
-    z.Felirat = "Felold";
-    z.Kepe = Kep::Felold;
-    parancsok_.Beallit(Parancs::Zarol, true, " Főszelvény feloldása. ");
-    parancsok_[Menu::Szamsor].Engedelyezve = false;
-    parancsok_[Parancs::UjFoszelveny].Engedelyezve = false;
-    parancsok_.Beallit(Parancs::VeletlenSzam, false, ZaroltSugo);
-    parancsok_.Beallit(Parancs::VeletlenSzamok, false, ZaroltSugo);
-    parancsok_[Parancs::MindenSzam].Engedelyezve = false;
-    parancsok_[Menu::Jatek] = {false, std::string(ZaroltSugo)};
+    parancsok_.ZarolasFelirat(true);
+    parancsok_.Beallit(SzelvParancs::Zarol, true, " Főszelvény feloldása. ");
+    parancsok_.MenuEngedelyez(SzelvMenu::Szamsor, false);
+    parancsok_.Engedelyez(SzelvParancs::UjFoszelveny, false);
+    parancsok_.Beallit(SzelvParancs::VeletlenSzam, false, ZaroltSugo);
+    parancsok_.Beallit(SzelvParancs::VeletlenSzamok, false, ZaroltSugo);
+    parancsok_.Engedelyez(SzelvParancs::MindenSzam, false);
+    parancsok_.MenuBeallit(SzelvMenu::Jatek, false, ZaroltSugo);
 }
 
 void TFoszelveny::Zarolas() {
@@ -435,17 +435,15 @@ void TFoszelveny::Feloldas() {
     felirat_ = "  Főszelvény";
     const auto& sz = szamok_;
     const int k = sz.Kijelolve();
-    auto& z = parancsok_[Parancs::Zarol];
-    z.Felirat = "Zárol";
-    z.Kepe = Kep::Zarol;
+    parancsok_.ZarolasFelirat(false);
     const bool csakAllando =
         sz.AllandoSzamok().size() == sz.JeloltSzamok().size() && sz.FixSzamok().empty();
-    parancsok_.Beallit(Parancs::Zarol, k > 0,
+    parancsok_.Beallit(SzelvParancs::Zarol, k > 0,
                        k == 0 || csakAllando ? NincsKijelolt : " Főszelvény zárolása. ");
-    parancsok_[Menu::Szamsor].Engedelyezve = true;
-    parancsok_[Menu::Jatek] = {true, " Lottójátékok. "};
+    parancsok_.MenuEngedelyez(SzelvMenu::Szamsor, true);
+    parancsok_.MenuBeallit(SzelvMenu::Jatek, true, " Lottójátékok. ");
     VeletlenEsUjAllapot();
-    parancsok_.Beallit(Parancs::MindenSzam, k > 0,
+    parancsok_.Beallit(SzelvParancs::MindenSzam, k > 0,
                        k > 0 ? " Minden kijelölt szám törlése. " : NincsKijelolt);
 }
 
@@ -474,6 +472,11 @@ void TFoszelveny::Nezet(NezetMod mod) {
         break;
     }
     parancsok_.Kijelol(NezetParancs(mod));
+}
+
+std::string SajatSzamokSugoSzoveg(int jatek) {
+    return " Példabontás készítése saját számok alapján. \r Jelöljön ki az üres főszelvényen " +
+           std::to_string(jatek) + " darab állandó számot. ";
 }
 
 } // namespace varion

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/FoablakParancsok.h"
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
+#include "base/Veletlen.h"
+#include "game/FoszelvenyParancsok.h"
 #include "game/FoszelvenySzamok.h"
 #include "game/SzelvSzinek.h"
-#include "game/Veletlen.h"
 
 namespace varion {
 
@@ -52,7 +52,7 @@ inline constexpr std::string_view FixHatarSzoveg = "Nem lehetséges több fix sz
 class TFoszelveny {
 public:
     TFoszelveny(int jatek, FoszelvenyKornyezet& kornyezet, Uzenetek& uzenetek, Veletlen& veletlen,
-                FoablakAllapot& parancsok);
+                FoszelvenyParancsok& parancsok);
 
     int Jatek() const { return szamok_.Jatek(); }
     int MaxSzam() const { return szamok_.MaxSzam(); }
@@ -121,7 +121,7 @@ private:
     FoszelvenyKornyezet& kornyezet_;
     Uzenetek& uzenetek_;
     Veletlen& veletlen_;
-    FoablakAllapot& parancsok_;
+    FoszelvenyParancsok& parancsok_;
     std::vector<Cella> cellak_;
     std::vector<int> stat_;
     NezetMod nezet_ = NezetMod::Normal;

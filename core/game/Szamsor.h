@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/Veletlen.h"
+#include "base/Veletlen.h"
 
 namespace varion {
 

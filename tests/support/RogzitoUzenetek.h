@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 
 namespace varion::teszt {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "game/Veletlen.h"
+#include "base/Veletlen.h"
 
 namespace varion::teszt {
 

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <memory>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 
 namespace varion::ui {
 

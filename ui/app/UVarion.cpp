@@ -13,10 +13,10 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include "app/AllomanyMuvelet.h"
-#include "app/FajlNevek.h"
-#include "app/ProgramVerzio.h"
-#include "app/SzamsorFajl.h"
+#include "files/AllomanyMuvelet.h"
+#include "files/FajlNevek.h"
+#include "base/ProgramVerzio.h"
+#include "files/SzamsorFajl.h"
 #include "app/UIkonok.h"
 #include "app/USugo.h"
 #include "app/UUzenetek.h"

@@ -5,7 +5,7 @@
 namespace varion::ui {
 
 TFoszelvenyAblak::TFoszelvenyAblak(QWidget* foablak, int jatek, FoszelvenyKornyezet& kornyezet,
-                                   Uzenetek& u, Veletlen& veletlen, FoablakAllapot& parancsok,
+                                   Uzenetek& u, Veletlen& veletlen, FoszelvenyParancsok& parancsok,
                                    const SzelvSzinTabla& szinek, int szinsema)
     : QObject(foablak), kornyezet_(kornyezet), szinek_(&szinek), szinsema_(szinsema) {
     szelveny_ = new TSzelveny(foablak, jatek, SzelvFajta::Foszelveny, false, false, true,

@@ -14,8 +14,8 @@ class TFoszelvenyAblak final : public QObject, public FoszelvenyKornyezet {
     Q_OBJECT
 public:
     TFoszelvenyAblak(QWidget* foablak, int jatek, FoszelvenyKornyezet& kornyezet, Uzenetek& u,
-                     Veletlen& veletlen, FoablakAllapot& parancsok, const SzelvSzinTabla& szinek,
-                     int szinsema);
+                     Veletlen& veletlen, FoszelvenyParancsok& parancsok,
+                     const SzelvSzinTabla& szinek, int szinsema);
     ~TFoszelvenyAblak() override;
 
     TFoszelveny& Foszelveny() { return *foszelveny_; }

@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <functional>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "game/VelSzam.h"
 
 namespace varion::ui {

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "breakdown/BontasFajl.h"
+#include "files/BontasFajl.h"
 #include "support/CliFuttatas.h"
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"

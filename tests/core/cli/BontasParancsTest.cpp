@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/SzamsorFajl.h"
+#include "files/SzamsorFajl.h"
 #include "support/CliFuttatas.h"
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"

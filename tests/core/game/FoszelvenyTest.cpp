@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/FoablakParancsok.h"
 #include "game/Foszelveny.h"
 #include "game/Jatek.h"
 #include "game/SzelvenyGeometria.h"

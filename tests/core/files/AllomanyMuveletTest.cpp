@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/AllomanyMuvelet.h"
+#include "files/AllomanyMuvelet.h"
 #include "io/FajlMentes.h"
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"

@@ -1,9 +1,9 @@
-#include "app/AllomanyMuvelet.h"
+#include "files/AllomanyMuvelet.h"
 
 #include <cstdio>
 #include <system_error>
 
-#include "app/FajlNevek.h"
+#include "files/FajlNevek.h"
 #include "game/Jatek.h"
 #include "io/KisVeg.h"
 

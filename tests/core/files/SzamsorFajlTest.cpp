@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/FajlNevek.h"
-#include "app/SzamsorFajl.h"
+#include "files/FajlNevek.h"
+#include "files/SzamsorFajl.h"
 #include "io/FajlMentes.h"
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"

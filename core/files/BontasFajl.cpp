@@ -1,4 +1,4 @@
-#include "breakdown/BontasFajl.h"
+#include "files/BontasFajl.h"
 
 #include <bit>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "app/SzamsorFajl.h"
+#include "files/SzamsorFajl.h"
 
 #include "game/Jatek.h"
 #include "io/FajlMentes.h"

@@ -1,4 +1,4 @@
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "breakdown/BontasAtadas.h"
+#include "files/BontasAtadas.h"
 
 namespace varion {
 

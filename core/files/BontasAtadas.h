@@ -2,8 +2,8 @@
 // a loaded one installed into the engine, and the draw table as the engine reads it.
 #pragma once
 
-#include "app/SzamsorFajl.h"
-#include "breakdown/BontasFajl.h"
+#include "files/SzamsorFajl.h"
+#include "files/BontasFajl.h"
 #include "breakdown/UBontas.h"
 #include "conditions/FeltVizsgalat.h"
 #include "draws/HuzasAdatbazis.h"

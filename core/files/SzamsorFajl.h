@@ -13,8 +13,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/ProgramVerzio.h"
-#include "app/Uzenetek.h"
+#include "base/ProgramVerzio.h"
+#include "base/Uzenetek.h"
 #include "conditions/FeltetelAdatok.h"
 #include "draws/HuzasTartomany.h"
 #include "game/FoszelvenySzamok.h"

@@ -1,4 +1,4 @@
-#include "game/Veletlen.h"
+#include "base/Veletlen.h"
 
 #include <chrono>
 

@@ -18,9 +18,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/ProgramVerzio.h"
-#include "app/SzamsorFajl.h"
-#include "app/Uzenetek.h"
+#include "base/ProgramVerzio.h"
+#include "files/SzamsorFajl.h"
+#include "base/Uzenetek.h"
 #include "io/KisVeg.h"
 
 namespace varion {

@@ -1,4 +1,4 @@
-#include "app/FajlNevek.h"
+#include "files/FajlNevek.h"
 
 #include <system_error>
 

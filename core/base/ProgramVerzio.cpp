@@ -1,4 +1,4 @@
-#include "app/ProgramVerzio.h"
+#include "base/ProgramVerzio.h"
 
 #include "Verzio.h"
 #include "io/KisVeg.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ProgramVerzio.h"
+#include "base/ProgramVerzio.h"
 #include "app/UzenetAblakHelye.h"
 #include "support/RogzitoUzenetek.h"
 

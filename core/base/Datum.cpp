@@ -1,4 +1,4 @@
-#include "app/Datum.h"
+#include "base/Datum.h"
 
 #include <ctime>
 

@@ -8,10 +8,10 @@
 #include <optional>
 #include <string_view>
 
-#include "app/FajlNevek.h"
-#include "app/SzamsorFajl.h"
-#include "app/Uzenetek.h"
-#include "breakdown/BontasFajl.h"
+#include "files/FajlNevek.h"
+#include "files/SzamsorFajl.h"
+#include "base/Uzenetek.h"
+#include "files/BontasFajl.h"
 
 namespace varion {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "breakdown/BontasAtadas.h"
+#include "files/BontasAtadas.h"
 #include "support/BontasSegito.h"
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"

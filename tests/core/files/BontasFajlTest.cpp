@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "breakdown/BontasFajl.h"
+#include "files/BontasFajl.h"
 #include "io/FajlMentes.h"
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
