@@ -18,6 +18,7 @@
 #include "base/ProgramVerzio.h"
 #include "files/SzamsorFajl.h"
 #include "app/UIkonok.h"
+#include "app/UListaParancsok.h"
 #include "app/USugo.h"
 #include "app/UUzenetek.h"
 #include "breakdown/UBontMegsz.h"
@@ -70,6 +71,7 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     MenukEpitese();
     statusBar()->setSizeGripEnabled(false);
     velSzam_ = new TVelSzam(this, u_);
+    listaParancsok_ = new TListaParancsok(*this, u_);
     qApp->installEventFilter(this);
 }
 

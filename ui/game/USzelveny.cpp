@@ -72,6 +72,7 @@ void TCellaTer::paintEvent(QPaintEvent*) {
         p.setFont(betu);
         // A locked ticket greys its free numbers, so the lock shows on the ticket itself.
         p.setPen(!isEnabled() && !c.Emelt ? QColor(160, 160, 160)
+                 : c.SajatSzin.isValid()  ? c.SajatSzin
                                           : SzinErtek(sz_.Bejegyzes(c.SzovegSzin)));
         const QRect szovegHely = c.Emelt ? r.adjusted(0, 0, -1, -1) : r.adjusted(1, 1, 0, 0);
         p.drawText(szovegHely, Qt::AlignCenter, c.Szoveg);
@@ -216,9 +217,13 @@ void TSzelveny::Elrendezes(const SzelvSzinTabla& szinek, int szinsema) {
 
 void TSzelveny::Alaphelyzet() {
     for (int n = 1; n <= meretek_.MaxSzam; ++n)
-        cellak_[static_cast<std::size_t>(n - 1)] = {
-            QString::number(n),       QString(), SzelvBejegyzes::Jeloletlen,
-            SzelvBejegyzes::SzamSzin, false,     false};
+        cellak_[static_cast<std::size_t>(n - 1)] = {QString::number(n),
+                                                    QString(),
+                                                    SzelvBejegyzes::Jeloletlen,
+                                                    SzelvBejegyzes::SzamSzin,
+                                                    false,
+                                                    false,
+                                                    QColor()};
     cellaBuborek_ = false;
     setEnabled(true);
     cellaTer_->update();

@@ -26,6 +26,7 @@ struct CellaKep {
     SzelvBejegyzes SzovegSzin = SzelvBejegyzes::SzamSzin;
     bool Felkover = false;
     bool Emelt = false;
+    QColor SajatSzin; // a text colour outside the appearance table, when valid
 };
 
 class TSzelveny;

@@ -1,0 +1,91 @@
+// The breakdown list over the full breakdown of 90 numbers into 5: the model's data() for a
+// screen of rows, opening the list, and jumping to the last row and back.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <numeric>
+
+#include "breakdown/UBontLista.h"
+
+namespace varion::ui {
+namespace {
+
+class Csendes final : public Uzenetek {
+protected:
+    bool Megjelenit(UzenetTipus, std::string_view) override { return true; }
+};
+
+QApplication& Alkalmazas() {
+    static int argc = 1;
+    static char nev[] = "bench";
+    static char* argv[] = {nev, nullptr};
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+const TBontas& TeljesBontas() {
+    static TBontas* b = [] {
+        auto* t = new TBontas;
+        Csendes u;
+        t->SetBontasMaxMerete(TeljBontSzelvszam(90, 5));
+        BontasBemenet be;
+        be.Jatek = 5;
+        be.JeloltSzamok.resize(90);
+        std::iota(be.JeloltSzamok.begin(), be.JeloltSzamok.end(), std::uint8_t{1});
+        t->BontasIndul(be, u);
+        t->Futtatas();
+        return t;
+    }();
+    return *b;
+}
+
+// One screen: 15 rows of 6 columns, every role the view asks for.
+void ModellDataKepernyo(benchmark::State& state) {
+    Alkalmazas();
+    TBontListaModell m;
+    m.Betoltes(BontasAdatai(TeljesBontas(), {}), nullptr);
+    const int elso = m.rowCount() - 20;
+    for (auto _ : state) {
+        for (int r = elso; r < elso + 15; ++r)
+            for (int c = 0; c < m.columnCount(); ++c)
+                for (int szerep : {Qt::DisplayRole, Qt::BackgroundRole, Qt::ForegroundRole})
+                    benchmark::DoNotOptimize(m.data(m.index(r, c), szerep));
+    }
+}
+BENCHMARK(ModellDataKepernyo)->Unit(benchmark::kMicrosecond);
+
+// Opening the list with the first row and its distribution, then painting it.
+void ListaMegnyitas(benchmark::State& state) {
+    Alkalmazas();
+    QWidget fo;
+    SzelvSzinTabla szinek;
+    TBontLista l(&fo);
+    for (auto _ : state) {
+        l.BontListaStart(TeljesBontas(), {}, false, {&szinek, 0});
+        l.grab();
+        state.PauseTiming();
+        l.BontTablaTorles();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(ListaMegnyitas)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The last row and back, each shown (selection, aux ticket, painting).
+void UgrasVegereEsVissza(benchmark::State& state) {
+    Alkalmazas();
+    QWidget fo;
+    SzelvSzinTabla szinek;
+    TBontLista l(&fo);
+    l.BontListaStart(TeljesBontas(), {}, false, {&szinek, 0});
+    for (auto _ : state) {
+        l.Kivalaszt(l.Modell().rowCount() - 1);
+        l.grab();
+        l.Kivalaszt(0);
+        l.grab();
+    }
+}
+BENCHMARK(UgrasVegereEsVissza)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+} // namespace varion::ui
