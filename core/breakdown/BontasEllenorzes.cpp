@@ -121,6 +121,23 @@ TalalatOsztalyok TalalatEloszlas(const BontasAdat& b, std::int32_t sor) {
     return TalalatSzamlalo(b, huzott).TalalatSzamitas();
 }
 
+TalalatOsztalyok TeljesEloszlas(int jatek, int N, int K, int F) {
+    const auto C = [](int n, int k) -> std::int64_t {
+        if (k < 0 || n < 0 || k > n) return 0;
+        std::int64_t c = 1;
+        for (int i = 1; i <= k; ++i) c = c * (n - k + i) / i;
+        return c;
+    };
+    TalalatOsztalyok o;
+    for (int s = 0; s <= K; ++s) {
+        const int t = s + F;
+        if (t > jatek - 4 && t <= jatek)
+            o.Osztaly[static_cast<std::size_t>(t - (jatek - 3))] =
+                static_cast<std::int32_t>(C(K, s) * C(N - K, K - s));
+    }
+    return o;
+}
+
 bool EloszlasMindenSorra(const TBontas& b) {
     if (b.GetBontStatus() == 0 || b.HuzasMod() || b.Hibapont() > 0) return false;
     if (b.Feltetelek().FeltetelJelzo) return false;

@@ -113,6 +113,10 @@ private:
 // The hit distribution of stored variation `sor` as if it were the draw.
 TalalatOsztalyok TalalatEloszlas(const BontasAdat& b, std::int32_t sor);
 
+// The same for a complete breakdown of N marked numbers into K (F fixed), by counting
+// choices: C(K, s) · C(N - K, K - s) rows share s numbers with any row.
+TalalatOsztalyok TeljesEloszlas(int jatek, int N, int K, int F);
+
 // Whether one distribution stands for every row: only a complete breakdown without any
 // condition and without error points is symmetric in its rows.
 bool EloszlasMindenSorra(const TBontas& b);

@@ -9,8 +9,8 @@ namespace varion::ui {
 
 TBontSzelveny::TBontSzelveny(QWidget* tulajdonos, const BontasAdat& adat, bool mindenSorra,
                              bool pelda, Szamsor allando, Szamsor veletlen, SzelvenySzinek szinek)
-    : adat_(adat), mindenSorra_(mindenSorra), pelda_(pelda),
-      allando_(std::move(allando)), veletlen_(std::move(veletlen)),
+    : adat_(adat), mindenSorra_(mindenSorra), pelda_(pelda), allando_(std::move(allando)),
+      veletlen_(std::move(veletlen)),
       szelveny_(new TSzelveny(tulajdonos, adat.Jatek, SzelvFajta::BontasLista, false, false, true,
                               Qs(SegedSzelvenyFelirat(pelda)), *szinek.Tabla, szinek.Sema)) {}
 
@@ -40,7 +40,12 @@ void TBontSzelveny::SzelvKijelzes(std::int32_t sor) {
     }
     if (!adat_.HuzasMod)
         for (const std::uint8_t n : adat_.FixSzamok) jelol(n, SzelvBejegyzes::FixSzam);
-    if (!eloszlas_ || !mindenSorra_) {
+    if (!eloszlas_ && mindenSorra_) {
+        // Complete and without conditions: counted from the sizes, no pass over the rows.
+        eloszlas_ = TeljesEloszlas(adat_.Jatek, static_cast<int>(adat_.BontasSzamok.size()),
+                                   adat_.SorHossz, adat_.FixDb());
+        ++szamitasok_;
+    } else if (!eloszlas_ || !mindenSorra_) {
         eloszlas_ = TalalatEloszlas(adat_, sor);
         ++szamitasok_;
     }

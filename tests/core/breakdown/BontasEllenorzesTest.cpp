@@ -198,6 +198,8 @@ TEST(TalalatEloszlas, TeljesBontasbanMindenSorraUgyanazFeltetellelSoronkentMas) 
     // with 80 drawn too: 1 + shared numbers, C(4,s)·C(5,4-s) rows share s
     EXPECT_EQ(elso, (TalalatOsztalyok{{40, 60, 20, 1}, 0}));
     for (std::int32_t r = 1; r < a.Sorok; r += 11) EXPECT_EQ(TalalatEloszlas(a, r), elso);
+    EXPECT_EQ(TeljesEloszlas(5, 9, 4, 1), elso);
+    EXPECT_EQ(TeljesEloszlas(5, 90, 5, 0), (TalalatOsztalyok{{987700, 35700, 425, 1}, 0}));
 
     // With only a sum condition the rows no longer see the same breakdown around them:
     // reusing the first row's distribution ("no error points, no hit ratio") would show
