@@ -17,10 +17,12 @@ std::string Ketjegyu(int n) {
     return Jobbra(std::to_string(n), 2);
 }
 
-// Up to 15 numbers a line, each line indented by 17 blanks.
-void SzamSorok(std::vector<std::string>& ki, const std::vector<int>& szamok) {
+// Up to 15 numbers a line, each line indented by 17 blanks; `elso` replaces the blanks of
+// the first line.
+void SzamSorok(std::vector<std::string>& ki, const std::vector<int>& szamok,
+               std::string_view elso = "") {
     for (std::size_t i = 0; i < szamok.size(); i += 15) {
-        std::string s(17, ' ');
+        std::string s = i == 0 && !elso.empty() ? std::string(elso) : std::string(17, ' ');
         for (std::size_t j = i; j < std::min(szamok.size(), i + 15); ++j)
             s += (j > i ? " - " : "") + Ketjegyu(szamok[j]);
         ki.push_back(std::move(s));
@@ -45,11 +47,15 @@ std::string BontasVerzioSzoveg(const TBontas& b, const ProgramVerzio& sajat) {
     return VerzioSzoveg(b.BetoltottVerzio().Fo >= 1 ? b.BetoltottVerzio() : sajat);
 }
 
+const FeltetelKeszlet& BontasFeltetelei(const BontasRiportAdatok& a) {
+    return a.Feltetelek ? *a.Feltetelek : a.Bontas->Feltetelek();
+}
+
 std::string BontasCimsor(const BontasRiportAdatok& a) {
     const TBontas& b = *a.Bontas;
     std::string s = std::to_string(b.BontasSzamok().size()) + " szám ";
     if (!a.FixSzamok.empty()) s += std::to_string(a.FixSzamok.size()) + " fix számmal készített ";
-    s += std::to_string(b.Hibapont()) +
+    s += std::to_string(BontasFeltetelei(a).Adatok.Hibapont) +
          (a.Pelda ? " hibapontos példabontása " : " hibapontos bontása ");
     s += EzresTagolas(double(b.GetTaroltNyerSzelv()), 0) + " szelvényre - ";
     s += JatekNeve(b.Jatek());
@@ -64,14 +70,14 @@ std::vector<std::string> BontasAdatai(const BontasRiportAdatok& a) {
     ki.push_back(
         "     A bontás költsége: " + ArSzoveg(double(b.GetTaroltNyerSzelv()) * a.JegyAr, a.Euro) +
         (a.Euro ? " Euro" : " Ft."));
-    const auto& f = b.Feltetelek();
-    if (f.EloszlasOpt != 0 && b.Hibapont() > 0)
+    const auto& f = BontasFeltetelei(a);
+    if (f.EloszlasOpt != 0 && f.Adatok.Hibapont > 0)
         ki.push_back("    Optimalizált gyakorisági eloszlás.");
     ki.push_back("  A bontásra kijelölt számsor:");
     SzamSorok(ki, {b.BontasSzamok().begin(), b.BontasSzamok().end()});
     if (!a.FixSzamok.empty()) {
-        ki.push_back(a.FixSzamok.size() == 1 ? "     A fix szám: " : "   A fix számok: ");
-        SzamSorok(ki, {a.FixSzamok.begin(), a.FixSzamok.end()});
+        SzamSorok(ki, {a.FixSzamok.begin(), a.FixSzamok.end()},
+                  a.FixSzamok.size() == 1 ? "     A fix szám: " : "   A fix számok: ");
     }
     FeltetelSorok(ki, f.Adatok, f.FeltetelJelzo, a.HitTartomany, a.HuzasDb);
     // The draws mode keeps no per-number counts: every number would look missing.

@@ -17,6 +17,9 @@ inline constexpr std::string_view BontListaNev = "bontlist.rtf";
 // the circumstances the engine does not keep.
 struct BontasRiportAdatok {
     const TBontas* Bontas = nullptr;
+    // The conditions the breakdown was made with (a loaded file brings its own); the
+    // engine's copy of the run when not given.
+    const FeltetelKeszlet* Feltetelek = nullptr;
     Szamsor FixSzamok;
     double JegyAr = 0;
     bool Euro = false;
@@ -24,6 +27,8 @@ struct BontasRiportAdatok {
     Tartomany HitTartomany{1, 0}; // the hit-ratio condition's draw range
     int HuzasDb = 0;              // draws in the database
 };
+
+const FeltetelKeszlet& BontasFeltetelei(const BontasRiportAdatok& a);
 
 // "12 szám 1 fix számmal készített 0 hibapontos bontása 924 szelvényre - az Ötöslottón."
 std::string BontasCimsor(const BontasRiportAdatok& a);

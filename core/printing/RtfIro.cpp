@@ -6,6 +6,58 @@ namespace varion {
 
 namespace {
 
+// The code-page 1250 byte of the Hungarian letters, the fallback a reader without Unicode
+// shows; 0 for any other character.
+unsigned char Cp1250(char32_t k) {
+    switch (k) {
+    case U'Á':
+        return 0xC1;
+    case U'á':
+        return 0xE1;
+    case U'É':
+        return 0xC9;
+    case U'é':
+        return 0xE9;
+    case U'Í':
+        return 0xCD;
+    case U'í':
+        return 0xED;
+    case U'Ó':
+        return 0xD3;
+    case U'ó':
+        return 0xF3;
+    case U'Ö':
+        return 0xD6;
+    case U'ö':
+        return 0xF6;
+    case U'Ő':
+        return 0xD5;
+    case U'ő':
+        return 0xF5;
+    case U'Ú':
+        return 0xDA;
+    case U'ú':
+        return 0xFA;
+    case U'Ü':
+        return 0xDC;
+    case U'ü':
+        return 0xFC;
+    case U'Ű':
+        return 0xDB;
+    case U'ű':
+        return 0xFB;
+    default:
+        return 0;
+    }
+}
+
+std::string Tartalek(char32_t k) {
+    const unsigned char c = Cp1250(k);
+    if (c == 0) return "?";
+    constexpr char hex[] = "0123456789abcdef";
+    return std::string("\\'") + hex[c >> 4] + hex[c & 15];
+}
+
 // Decodes one UTF-8 sequence at `i`; a broken sequence gives U+FFFD and one byte.
 char32_t KovetkezoKarakter(const std::string& s, std::size_t& i) {
     const auto b = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
@@ -42,7 +94,7 @@ void Escape(std::string& ki, const std::string& s) {
         } else if (k <= 0xFFFF) {
             // RTF takes a signed 16-bit value, followed by the fallback character.
             ki += "\\u" + std::to_string(static_cast<std::int16_t>(static_cast<std::uint16_t>(k))) +
-                  "?";
+                  Tartalek(k);
         } else {
             const char32_t v = k - 0x10000;
             for (char32_t h : {0xD800 + (v >> 10), 0xDC00 + (v & 0x3FF)})
