@@ -3,6 +3,7 @@
 // the slip's millimetre table written out again here, not from the program's table.
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -71,8 +72,8 @@ bool Van(const char* program) {
 // pixel).
 std::vector<Pont> Foltok(const std::filesystem::path& pdf, const std::filesystem::path& mappa) {
     const auto kep = mappa / "lap";
-    const std::string p =
-        "pdftoppm -r 254 -gray -f 1 -l 1 -singlefile '" + pdf.string() + "' '" + kep.string() + "'";
+    const std::string p = "pdftoppm -r 254 -gray -f 1 -l 1 -singlefile '" + pdf.string() + "' '" +
+                          kep.string() + "' 2>/dev/null";
     if (std::system(p.c_str()) != 0) return {};
     std::ifstream f(kep.string() + ".pgm", std::ios::binary);
     std::string tipus;
@@ -191,6 +192,138 @@ TEST(SzelvNyomtatasKep, PaperSmallerThanASlipIsRefused) {
           "nyomtatási oldal (lapméret) minimális méretei:\r- szélesség 170 mm\r- magasság 115 mm");
     EXPECT_FALSE(ui::SzelvNyomtVez(p, b.Adatok, {1, 1}, {}, u));
     EXPECT_FALSE(std::filesystem::exists(m / "a6.pdf"));
+}
+
+} // namespace
+} // namespace varion
+
+namespace varion {
+namespace {
+
+// A CUPS server of the test's own in a temporary folder, with a cups-pdf queue as its
+// default printer; stopped by its process id at the end.
+class SajatCups {
+public:
+    std::string Hiany; // why the server could not be set up
+    teszt::IdeiglenesMappa Mappa;
+    QProcess Szerver;
+
+    SajatCups() {
+        for (const char* p : {"cupsd", "lpadmin", "pdftoppm"})
+            if (!Van(p)) {
+                Hiany = std::string(p) + " is not installed";
+                return;
+            }
+        if (!std::filesystem::exists("/usr/lib/cups/backend/cups-pdf") ||
+            !std::filesystem::exists("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd")) {
+            Hiany = "printer-driver-cups-pdf is not installed";
+            return;
+        }
+        const auto d = Mappa.Utvonal;
+        for (const char* s : {"spool", "tmp", "cache", "state", "log"})
+            std::filesystem::create_directories(d / s);
+        std::filesystem::permissions(d / "tmp", std::filesystem::perms::all |
+                                                    std::filesystem::perms::sticky_bit);
+        std::ofstream(d / "cupsd.conf")
+            << "Listen " << (d / "cups.sock").string()
+            << "\nLogLevel warn\nWebInterface No\nDefaultAuthType None\n<Location />\n  Order "
+               "allow,deny\n  Allow all\n</Location>\n<Policy default>\n  <Limit All>\n    "
+               "Order deny,allow\n  </Limit>\n</Policy>\n";
+        std::ofstream(d / "cups-files.conf")
+            << "ServerRoot " << d.string() << "\nRequestRoot " << (d / "spool").string()
+            << "\nTempDir " << (d / "tmp").string() << "\nCacheDir " << (d / "cache").string()
+            << "\nStateDir " << (d / "state").string() << "\nErrorLog "
+            << (d / "log/error_log").string() << "\nAccessLog " << (d / "log/access_log").string()
+            << "\nPageLog " << (d / "log/page_log").string()
+            << "\nServerBin /usr/lib/cups\nDataDir /usr/share/cups\nSystemGroup root\n"
+               "Sandboxing Relaxed\n";
+        Szerver.start(QStringLiteral("cupsd"),
+                      {QStringLiteral("-f"), QStringLiteral("-c"),
+                       QString::fromStdString((d / "cupsd.conf").string()), QStringLiteral("-s"),
+                       QString::fromStdString((d / "cups-files.conf").string())});
+        if (!Szerver.waitForStarted(5000)) {
+            Hiany = "cupsd did not start";
+            return;
+        }
+        for (int i = 0; i < 50 && !std::filesystem::exists(d / "cups.sock"); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        qputenv("CUPS_SERVER", QByteArray::fromStdString((d / "cups.sock").string()));
+        const std::string env = "CUPS_SERVER='" + (d / "cups.sock").string() + "' ";
+        if (std::system((env +
+                         "lpadmin -p VarionTeszt -v cups-pdf:/ -P "
+                         "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd -E 2>/dev/null && " +
+                         env + "lpadmin -d VarionTeszt")
+                            .c_str()) != 0)
+            Hiany = "lpadmin could not add the cups-pdf queue";
+    }
+    ~SajatCups() {
+        if (Szerver.state() != QProcess::NotRunning) {
+            Szerver.terminate();
+            if (!Szerver.waitForFinished(5000)) Szerver.kill();
+        }
+        qunsetenv("CUPS_SERVER");
+    }
+};
+
+// The PDF that cups-pdf wrote for a job of this title, once it is complete.
+std::optional<std::filesystem::path> CupsPdf(const std::string& cim) {
+    const auto mappa = std::filesystem::path(qEnvironmentVariable("HOME").toStdString()) / "PDF";
+    for (int i = 0; i < 300; ++i) {
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(mappa, ec))
+            if (e.path().filename().string().starts_with(cim) && e.path().extension() == ".pdf" &&
+                std::system(("pdfinfo '" + e.path().string() + "' >/dev/null 2>&1").c_str()) == 0)
+                return e.path();
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    }
+    return std::nullopt;
+}
+
+// The CUPS client library keeps the server it first talked to, so the run against the
+// test's own server happens in a fresh process of this same program.
+TEST(SzelvNyomtatasKep, MarksOfEveryGameThroughACupsQueue) {
+    if (qEnvironmentVariableIsEmpty("VARION_SAJAT_CUPS")) {
+        QProcess gyermek;
+        auto env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("VARION_SAJAT_CUPS"), QStringLiteral("1"));
+        gyermek.setProcessEnvironment(env);
+        gyermek.setProcessChannelMode(QProcess::MergedChannels);
+        gyermek.start(
+            QStringLiteral("/proc/self/exe"),
+            {QStringLiteral("--gtest_filter=SzelvNyomtatasKep.MarksOfEveryGameThroughACupsQueue")});
+        ASSERT_TRUE(gyermek.waitForFinished(120000));
+        const QString ki = QString::fromUtf8(gyermek.readAll());
+        for (const QString& sor : ki.split(QLatin1Char('\n')))
+            if (sor.startsWith(QStringLiteral("game")) ||
+                sor.startsWith(QStringLiteral("skipped")) ||
+                sor.contains(QStringLiteral("Failure")) || sor.contains(QStringLiteral("Expected")))
+                std::printf("%s\n", qPrintable(sor));
+        EXPECT_EQ(gyermek.exitCode(), 0);
+        if (ki.contains(QStringLiteral("[  SKIPPED ]"))) GTEST_SKIP() << "see the reason above";
+        return;
+    }
+    SajatCups cups;
+    if (!cups.Hiany.empty()) {
+        std::printf("skipped: %s\n", cups.Hiany.c_str());
+        GTEST_SKIP() << cups.Hiany;
+    }
+    const QPrinterInfo info = QPrinterInfo::printerInfo(QStringLiteral("VarionTeszt"));
+    if (info.isNull()) GTEST_SKIP() << "Qt does not see the test's CUPS queue";
+    Bontott b[3];
+    Kesz3(b);
+    for (auto& x : b) {
+        const std::string cim =
+            "varion-teszt-" + std::to_string(::getpid()) + "-" + std::to_string(x.Bontas.Jatek());
+        QPrinter p(info, QPrinter::HighResolution);
+        p.setDocName(QString::fromStdString(cim));
+        p.setPageSize(QPageSize(QPageSize::A4));
+        teszt::RogzitoUzenetek u;
+        ASSERT_TRUE(ui::SzelvNyomtVez(p, x.Adatok, {1, 1}, {JokerJeloles::Igen, false}, u));
+        const auto pdf = CupsPdf(cim);
+        ASSERT_TRUE(pdf) << "cups-pdf wrote no file for " << cim;
+        Meres(Foltok(*pdf, cups.Mappa.Utvonal), x);
+        std::filesystem::remove(*pdf);
+    }
 }
 
 } // namespace
