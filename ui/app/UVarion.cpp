@@ -18,6 +18,7 @@
 #include "base/ProgramVerzio.h"
 #include "files/SzamsorFajl.h"
 #include "app/UIkonok.h"
+#include "app/UNyomtatasParancsok.h"
 #include "app/USugo.h"
 #include "app/UUzenetek.h"
 #include "breakdown/UBontMegsz.h"
@@ -70,6 +71,7 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     MenukEpitese();
     statusBar()->setSizeGripEnabled(false);
     velSzam_ = new TVelSzam(this, u_);
+    nyomtatas_ = new TNyomtatasParancsok(*this, u_);
     qApp->installEventFilter(this);
 }
 
@@ -264,7 +266,7 @@ void TFoablak::Vegrehajt(Parancs p) {
                                .arg(Qs(VerzioSzoveg(SajatVerzio()))));
         break;
     default:
-        break; // the windows of these commands come later
+        if (!nyomtatas_->Vegrehajt(p)) break; // the windows of these commands come later
     }
     ParancsokSzinkron();
 }
@@ -387,6 +389,7 @@ void TFoablak::closeEvent(QCloseEvent* e) {
 void TFoablak::FeltetelekTorlese() {
     BackMentese();
     varion::FeltetelekTorlese(feltetelek_, bontas_);
+    if (!VanKeszBontas()) nyomtatas_->BontasTorolve();
     allapot_.BontMenuAll(allapot_[Menu::Bontas].Engedelyezve, VanKeszBontas());
 }
 

@@ -25,6 +25,7 @@ namespace varion::ui {
 class TFoszelvenyAblak;
 class TVelSzam;
 class TSugoAblak;
+class TNyomtatasParancsok;
 
 class TFoablak final : public QMainWindow, public FoszelvenyKornyezet {
     Q_OBJECT
@@ -58,6 +59,7 @@ public:
     TFoszelvenyAblak* Foszelveny() const { return foszelveny_.get(); }
     TVelSzam* VelSzam() const { return velSzam_; }
     TSugoAblak* SugoAblak() const { return sugoAblak_; }
+    TNyomtatasParancsok* Nyomtatas() const { return nyomtatas_; }
 
     // Shows the live state of every command on its menu item and tool button.
     void ParancsokSzinkron();
@@ -101,6 +103,7 @@ private:
     std::unique_ptr<TFoszelvenyAblak> foszelveny_;
     TVelSzam* velSzam_ = nullptr;
     TSugoAblak* sugoAblak_ = nullptr;
+    TNyomtatasParancsok* nyomtatas_ = nullptr;
     QString betoltendo_;
     bool vanAdatbazis_ = false;
     bool vanSugo_ = false;
