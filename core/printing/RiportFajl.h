@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "printing/Riport.h"
 
 namespace varion {

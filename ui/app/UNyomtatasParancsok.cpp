@@ -2,7 +2,7 @@
 
 #include <QDate>
 
-#include "app/ProgramVerzio.h"
+#include "base/ProgramVerzio.h"
 #include "app/UVarion.h"
 #include "breakdown/UInfo.h"
 #include "game/UFoszelveny.h"

@@ -9,7 +9,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "app/ProgramVerzio.h"
+#include "base/ProgramVerzio.h"
 #include "app/UUzenetek.h"
 
 namespace varion::ui {

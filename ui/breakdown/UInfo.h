@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <filesystem>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "printing/BontasInfo.h"
 #include "printing/URiportKiadas.h"
 

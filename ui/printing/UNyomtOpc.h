@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "printing/BontRiport.h"
 #include "printing/SzelvNyomtatas.h"
 #include "printing/URiportKiadas.h"

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "printing/Riport.h"
 
 namespace varion::ui {

@@ -4,7 +4,7 @@
 
 #include <QPrinter>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "printing/BontRiport.h"
 #include "printing/SzelvNyomtatas.h"
 

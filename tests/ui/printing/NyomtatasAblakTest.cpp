@@ -168,6 +168,31 @@ TEST(RiportKiadas, NoPrinterBusyFileAndTheHandOver) {
     EXPECT_TRUE(u.ElfogyottAForgatokonyv());
 }
 
+// "Mentés PDF-be...": the same lines, paged at the same places.
+TEST(RiportKiadas, PdfHasTheLinesAndThePagesOfTheReport) {
+    if (std::system("command -v pdftotext >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    TBontas b;
+    RogzitoUzenetek u;
+    u.MindentElfogad();
+    ASSERT_TRUE(teszt::Bontas(b, u, 5, {3, 9, 17, 22, 30, 41, 50, 61, 77, 88}, nullptr, {90}));
+    BontasRiportAdatok a{&b};
+    a.FixSzamok = {90};
+    a.JegyAr = 300;
+    const Riport r = BontRiport(a, {"Varion", "1.6.0.2", "2024.05.17."}); // 210 tickets
+    teszt::IdeiglenesMappa m;
+    const auto pdf = m / "bontlist.pdf";
+    ASSERT_TRUE(ui::RiportPdf(r, 8, QString::fromStdString(pdf.string())));
+    const std::string t = PdfSzoveg(pdf);
+    EXPECT_NE(t.find("1/2 oldal."), std::string::npos);
+    EXPECT_NE(t.find("2/2 oldal."), std::string::npos);
+    EXPECT_NE(t.find("Lista vége."), std::string::npos);
+    EXPECT_EQ(std::count(t.begin(), t.end(), '\f'), 2); // pdftotext ends every page so
+    if (const QString k = qEnvironmentVariable("VARION_PDF_MAPPA"); !k.isEmpty())
+        std::filesystem::copy_file(pdf, std::filesystem::path(k.toStdString()) / "bontlist.pdf",
+                                   std::filesystem::copy_options::overwrite_existing);
+}
+
 TEST(Info, ColumnsForNumbersThatOccurAndScrollingFrom16) {
     teszt::IdeiglenesMappa m;
     RogzitoUzenetek u;

@@ -65,6 +65,13 @@ Pont DobozKozep(const Lap& l, int mezo, int szam) {
             o.Y + 4.2 * ((szam - 1) / l.Oszlopok) + 2.1};
 }
 
+// VARION_PDF_MAPPA keeps a copy of the printed PDFs for a look at them.
+void Megorzes(const std::filesystem::path& pdf) {
+    if (const QString m = qEnvironmentVariable("VARION_PDF_MAPPA"); !m.isEmpty())
+        std::filesystem::copy_file(pdf, std::filesystem::path(m.toStdString()) / pdf.filename(),
+                                   std::filesystem::copy_options::overwrite_existing);
+}
+
 bool Van(const char* program) {
     return std::system((std::string("command -v ") + program + " >/dev/null 2>&1").c_str()) == 0;
 }
@@ -176,6 +183,7 @@ TEST(SzelvNyomtatasKep, MarksOfEveryGameOnAPdfPage) {
         teszt::RogzitoUzenetek u;
         ASSERT_TRUE(ui::SzelvNyomtVez(p, x.Adatok, {1, 1}, {JokerJeloles::Igen, false}, u));
         Meres(Foltok(pdf, m.Utvonal), x);
+        Megorzes(pdf);
     }
 }
 
