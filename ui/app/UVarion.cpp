@@ -19,6 +19,7 @@
 #include "files/SzamsorFajl.h"
 #include "app/UIkonok.h"
 #include "app/UListaParancsok.h"
+#include "app/UNyomtatasParancsok.h"
 #include "app/USugo.h"
 #include "app/UUzenetek.h"
 #include "breakdown/UBontMegsz.h"
@@ -72,6 +73,7 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     statusBar()->setSizeGripEnabled(false);
     velSzam_ = new TVelSzam(this, u_);
     listaParancsok_ = new TListaParancsok(*this, u_);
+    nyomtatas_ = new TNyomtatasParancsok(*this, u_);
     qApp->installEventFilter(this);
 }
 
@@ -266,7 +268,7 @@ void TFoablak::Vegrehajt(Parancs p) {
                                .arg(Qs(VerzioSzoveg(SajatVerzio()))));
         break;
     default:
-        break; // the windows of these commands come later
+        if (!nyomtatas_->Vegrehajt(p)) break; // the windows of these commands come later
     }
     ParancsokSzinkron();
 }
@@ -389,6 +391,7 @@ void TFoablak::closeEvent(QCloseEvent* e) {
 void TFoablak::FeltetelekTorlese() {
     BackMentese();
     varion::FeltetelekTorlese(feltetelek_, bontas_);
+    if (!VanKeszBontas()) nyomtatas_->BontasTorolve();
     allapot_.BontMenuAll(allapot_[Menu::Bontas].Engedelyezve, VanKeszBontas());
 }
 

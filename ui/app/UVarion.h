@@ -26,6 +26,7 @@ class TFoszelvenyAblak;
 class TVelSzam;
 class TSugoAblak;
 class TListaParancsok;
+class TNyomtatasParancsok;
 
 class TFoablak final : public QMainWindow, public FoszelvenyKornyezet {
     Q_OBJECT
@@ -60,6 +61,7 @@ public:
     TVelSzam* VelSzam() const { return velSzam_; }
     TSugoAblak* SugoAblak() const { return sugoAblak_; }
     TListaParancsok* ListaParancsok() const { return listaParancsok_; }
+    TNyomtatasParancsok* Nyomtatas() const { return nyomtatas_; }
 
     // Shows the live state of every command on its menu item and tool button.
     void ParancsokSzinkron();
@@ -104,6 +106,7 @@ private:
     TVelSzam* velSzam_ = nullptr;
     TSugoAblak* sugoAblak_ = nullptr;
     TListaParancsok* listaParancsok_ = nullptr;
+    TNyomtatasParancsok* nyomtatas_ = nullptr;
     QString betoltendo_;
     bool vanAdatbazis_ = false;
     bool vanSugo_ = false;

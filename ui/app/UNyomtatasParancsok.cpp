@@ -1,0 +1,106 @@
+#include "app/UNyomtatasParancsok.h"
+
+#include <QDate>
+
+#include "base/ProgramVerzio.h"
+#include "app/UVarion.h"
+#include "breakdown/UInfo.h"
+#include "game/UFoszelveny.h"
+#include "printing/HuzRiport.h"
+#include "printing/UNyomtOpc.h"
+
+namespace varion::ui {
+
+TNyomtatasParancsok::TNyomtatasParancsok(TFoablak& foablak, Uzenetek& u)
+    : QObject(&foablak), foablak_(foablak), u_(u),
+      info_(new TInfo(&foablak, foablak.ProgramKonyvtar(), u)),
+      nyomtOpc_(new TNyomtOpc(&foablak, nyomtato_, u)) {
+    nyomtato_.setFullPage(true);
+}
+
+TNyomtatasParancsok::~TNyomtatasParancsok() = default;
+
+bool TNyomtatasParancsok::Vegrehajt(Parancs p) {
+    switch (p) {
+    case Parancs::Nyomtatas:
+        BontasNyomtatas();
+        return true;
+    case Parancs::SzelvenyekKitoltese:
+        SzelvenyKitoltes();
+        return true;
+    case Parancs::AdbNyomtatas:
+        HuzasNyomtatas();
+        return true;
+    case Parancs::Informaciok:
+        Informaciok();
+        return true;
+    default:
+        return false;
+    }
+}
+
+BontasRiportAdatok TNyomtatasParancsok::RiportAdatok() const {
+    BontasRiportAdatok a;
+    a.Bontas = &foablak_.Bontas();
+    a.Feltetelek = &foablak_.Feltetelek();
+    if (auto* f = foablak_.Foszelveny()) a.FixSzamok = f->Foszelveny().Szamok().FixSzamok();
+    const auto& b = foablak_.GetBeallitasok();
+    a.JegyAr = b.SzelvenyAr();
+    a.Euro = b.Penznem == 1;
+    a.HitTartomany = foablak_.Tartomanyok().Get(TartomanyFajta::Bontas);
+    a.HuzasDb = foablak_.Huzasok().HuzasDb();
+    return a;
+}
+
+RiportFejlec TNyomtatasParancsok::Fejlec() const {
+    const QDate ma = QDate::currentDate();
+    return {"Varion", VerzioSzoveg(SajatVerzio()), RiportDatum(ma.year(), ma.month(), ma.day())};
+}
+
+Riport TNyomtatasParancsok::BontasRiport() const {
+    RiportFejlec f = Fejlec();
+    f.Verzio = BontasVerzioSzoveg(foablak_.Bontas(), SajatVerzio());
+    return BontRiport(RiportAdatok(), f);
+}
+
+Riport TNyomtatasParancsok::HuzasRiport() const {
+    return HuzRiport(foablak_.Huzasok(), Fejlec());
+}
+
+void TNyomtatasParancsok::BontasNyomtatas() {
+    if (foablak_.Bontas().GetBontStatus() == 0) return;
+    RiportKiadas(BontasRiport(), 8, foablak_.ProgramKonyvtar() / std::string(BontListaNev), u_,
+                 Megnyitas, VanNyomtato);
+}
+
+void TNyomtatasParancsok::HuzasNyomtatas() {
+    RiportKiadas(HuzasRiport(), 8, foablak_.ProgramKonyvtar() / std::string(HuzListaNev), u_,
+                 Megnyitas, VanNyomtato);
+}
+
+bool TNyomtatasParancsok::BontasPdf(const QString& fajl) {
+    return RiportPdf(BontasRiport(), 8, fajl);
+}
+
+bool TNyomtatasParancsok::HuzasPdf(const QString& fajl) {
+    return RiportPdf(HuzasRiport(), 8, fajl);
+}
+
+void TNyomtatasParancsok::SzelvenyKitoltes() {
+    if (foablak_.Bontas().GetBontStatus() == 0) return;
+    nyomtOpc_->VanNyomtato = VanNyomtato;
+    nyomtOpc_->Start(RiportAdatok());
+}
+
+void TNyomtatasParancsok::Informaciok() {
+    if (foablak_.Bontas().GetBontStatus() == 0) return;
+    info_->Megnyitas = Megnyitas;
+    info_->VanNyomtato = VanNyomtato;
+    info_->Start(RiportAdatok());
+}
+
+void TNyomtatasParancsok::BontasTorolve() {
+    info_->ListaTorlese();
+}
+
+} // namespace varion::ui
