@@ -8,10 +8,10 @@
 #include "KonzolUzenetek.h"
 #include "Parancsok.h"
 #include "Valtozatok.h"
-#include "files/AllomanyMuvelet.h"
 #include "base/Datum.h"
-#include "files/BontasAtadas.h"
 #include "conditions/Feltetelek.h"
+#include "files/AllomanyMuvelet.h"
+#include "files/BontasAtadas.h"
 #include "game/Jatek.h"
 
 namespace varion::cli {

@@ -3,8 +3,8 @@
 #include "KonzolUzenetek.h"
 #include "Parancsok.h"
 #include "Valtozatok.h"
-#include "files/BontasFajl.h"
 #include "draws/HuzasAdatbazis.h"
+#include "files/BontasFajl.h"
 #include "game/Jatek.h"
 #include "io/FajlMentes.h"
 

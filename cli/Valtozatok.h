@@ -1,8 +1,8 @@
 // Stored variations on standard output, one a line, numbers separated by single blanks.
 #pragma once
 
-#include "files/SzamsorFajl.h"
 #include "files/BontasFajl.h"
+#include "files/SzamsorFajl.h"
 
 namespace varion::cli {
 

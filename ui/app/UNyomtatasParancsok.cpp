@@ -2,8 +2,8 @@
 
 #include <QDate>
 
-#include "base/ProgramVerzio.h"
 #include "app/UVarion.h"
+#include "base/ProgramVerzio.h"
 #include "breakdown/UInfo.h"
 #include "game/UFoszelveny.h"
 #include "printing/HuzRiport.h"

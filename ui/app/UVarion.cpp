@@ -13,17 +13,17 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include "files/AllomanyMuvelet.h"
-#include "files/FajlNevek.h"
-#include "base/ProgramVerzio.h"
-#include "files/SzamsorFajl.h"
 #include "app/UIkonok.h"
 #include "app/UListaParancsok.h"
 #include "app/UNyomtatasParancsok.h"
 #include "app/USugo.h"
 #include "app/UUzenetek.h"
+#include "base/ProgramVerzio.h"
 #include "breakdown/UBontMegsz.h"
 #include "draws/HuzasStatisztika.h"
+#include "files/AllomanyMuvelet.h"
+#include "files/FajlNevek.h"
+#include "files/SzamsorFajl.h"
 #include "game/Jatek.h"
 #include "game/UFoszelveny.h"
 #include "game/UVelSzam.h"

@@ -36,7 +36,6 @@ public:
     QVariant data(const QModelIndex& i, int szerep = Qt::DisplayRole) const override;
     QVariant headerData(int szakasz, Qt::Orientation o, int szerep) const override;
 
-
 private:
     BontasAdat adat_;
     const std::vector<std::int32_t>* huzasok_ = nullptr;

@@ -14,8 +14,7 @@ const QColor NemSzereplo(160, 160, 164);
 
 TBontEllSzelveny::TBontEllSzelveny(QWidget* tulajdonos, BontasAdat adat, EllenorzesTicket t,
                                    Uzenetek& u, bool pelda, SzelvenySzinek szinek)
-    : adat_(std::move(adat)), t_(std::move(t)), u_(u), pelda_(pelda),
-      G_(adat_.Jatek),
+    : adat_(std::move(adat)), t_(std::move(t)), u_(u), pelda_(pelda), G_(adat_.Jatek),
       szelveny_(new TSzelveny(tulajdonos, adat_.Jatek, SzelvFajta::BontasEllenorzes, true, true,
                               true, Qs(EllenorzesFelirat(pelda)), *szinek.Tabla, szinek.Sema)) {
     szelveny_->setStatusTip(Qs(EllTicketSugo));

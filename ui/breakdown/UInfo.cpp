@@ -9,8 +9,8 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "base/ProgramVerzio.h"
 #include "app/UUzenetek.h"
+#include "base/ProgramVerzio.h"
 
 namespace varion::ui {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "base/ProgramVerzio.h"
 #include "app/UzenetAblakHelye.h"
+#include "base/ProgramVerzio.h"
 #include "support/RogzitoUzenetek.h"
 
 namespace varion {
