@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "conditions/Feltetelek.h"
 
 namespace varion {
