@@ -13,15 +13,17 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include "files/AllomanyMuvelet.h"
-#include "files/FajlNevek.h"
-#include "base/ProgramVerzio.h"
-#include "files/SzamsorFajl.h"
+#include "app/UBontasParancsok.h"
 #include "app/UIkonok.h"
 #include "app/USugo.h"
+#include "app/UUzenetAblak.h"
 #include "app/UUzenetek.h"
+#include "base/ProgramVerzio.h"
 #include "breakdown/UBontMegsz.h"
 #include "draws/HuzasStatisztika.h"
+#include "files/AllomanyMuvelet.h"
+#include "files/FajlNevek.h"
+#include "files/SzamsorFajl.h"
 #include "game/Jatek.h"
 #include "game/UFoszelveny.h"
 #include "game/UVelSzam.h"
@@ -69,12 +71,18 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     setPalette(p);
     MenukEpitese();
     statusBar()->setSizeGripEnabled(false);
+    // The toast first, then the breakdown window and the conditions window.
+    uzenetAblak_ = new TUzenetAblak(this);
+    bontasParancsok_ = new BontasParancsok(*this, u_, *uzenetAblak_);
     velSzam_ = new TVelSzam(this, u_);
     qApp->installEventFilter(this);
 }
 
 TFoablak::~TFoablak() {
     qApp->removeEventFilter(this);
+    delete bontasParancsok_;
+    bontasParancsok_ = nullptr;
+    delete uzenetAblak_;
     foszelveny_.reset();
 }
 
@@ -253,6 +261,21 @@ void TFoablak::Vegrehajt(Parancs p) {
                 t.Zarolas();
         });
         break;
+    case Parancs::FeltKijeloles:
+        bontasParancsok_->FeltKijeloles();
+        break;
+    case Parancs::FeltTorles:
+        bontasParancsok_->FeltTorles();
+        break;
+    case Parancs::Start:
+        bontasParancsok_->Start();
+        break;
+    case Parancs::Modositas:
+        bontasParancsok_->Modositas();
+        break;
+    case Parancs::BontTorles:
+        bontasParancsok_->BontTorles();
+        break;
     case Parancs::Temakorok:
         if (sugoAblak_) sugoAblak_->Tartalom();
         break;
@@ -330,6 +353,7 @@ void TFoablak::FoszelvenyEpitese() {
     foszelveny_ = std::make_unique<TFoszelvenyAblak>(this, beall_.Jatek, *this, u_, veletlen_,
                                                      allapot_, beall_.SzelvSzinek, beall_.Szinsema);
     foszelveny_->Szelveny().MiEzLathato = vanSugo_;
+    if (bontasParancsok_) bontasParancsok_->UjFoszelveny();
     foszelveny_->SetShowHint(beall_.HintStatus);
     connect(foszelveny_.get(), &TFoszelvenyAblak::Valtozott, this, &TFoablak::ParancsokSzinkron);
     connect(foszelveny_.get(), &TFoszelvenyAblak::Sugo, this,
@@ -388,6 +412,7 @@ void TFoablak::FeltetelekTorlese() {
     BackMentese();
     varion::FeltetelekTorlese(feltetelek_, bontas_);
     allapot_.BontMenuAll(allapot_[Menu::Bontas].Engedelyezve, VanKeszBontas());
+    if (bontasParancsok_) bontasParancsok_->FeltetelekTorolve();
 }
 
 bool TFoablak::BontasEldobhato() {

@@ -25,6 +25,8 @@ namespace varion::ui {
 class TFoszelvenyAblak;
 class TVelSzam;
 class TSugoAblak;
+class TUzenetAblak;
+class BontasParancsok;
 
 class TFoablak final : public QMainWindow, public FoszelvenyKornyezet {
     Q_OBJECT
@@ -64,6 +66,10 @@ public:
 
     void JatekValtas(int jatek);
     void VarionIni();
+    // Clears the condition set (after the backup step) and refreshes what depends on it.
+    void FeltetelekTorlese() override;
+    TUzenetAblak& UzenetAblak() const { return *uzenetAblak_; }
+    BontasParancsok& BontasParancsai() const { return *bontasParancsok_; }
     // The file named on the command line; reading it comes with the file dialogs.
     void Betoltes() {}
 
@@ -78,7 +84,6 @@ private:
     void AdatbazisBetoltes();
 
     // What the main ticket asks of the rest of the program.
-    void FeltetelekTorlese() override;
     bool VanKeszBontas() const override { return bontas_.GetBontStatus() != 0; }
     bool VanFeltetel() const override { return feltetelek_.FeltetelJelzo; }
     bool BontasEldobhato() override;
@@ -101,6 +106,8 @@ private:
     std::unique_ptr<TFoszelvenyAblak> foszelveny_;
     TVelSzam* velSzam_ = nullptr;
     TSugoAblak* sugoAblak_ = nullptr;
+    TUzenetAblak* uzenetAblak_ = nullptr;
+    BontasParancsok* bontasParancsok_ = nullptr;
     QString betoltendo_;
     bool vanAdatbazis_ = false;
     bool vanSugo_ = false;
