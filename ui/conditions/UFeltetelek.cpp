@@ -307,9 +307,9 @@ void TFeltetelek::ParosIsmetKotes(bool csoport) {
         connect(r, &QRadioButton::clicked, this,
                 [this, csoport] { IsmetValtozott(csoport, false); });
     auto regi = std::make_shared<int>(0);
-    connect(imax, &QSpinBox::valueChanged, this, [this, csoport, regi](int v) {
+    connect(imax, &QSpinBox::valueChanged, this, [this, csoport, regi, imax] {
         IsmetMaxLepes(csoport, *regi);
-        *regi = v;
+        *regi = imax->value();
     });
     connect(imin, &QSpinBox::valueChanged, this, [this, csoport, imin, imax, tobbI] {
         if (csendes_) return;
