@@ -151,6 +151,11 @@ void TFeltetelek::Epites() {
     connect(torlesGomb_, &QPushButton::clicked, this, &TFeltetelek::TorlesGombClick);
     connect(kilepesGomb_, &QPushButton::clicked, this, [this] { done(0); });
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Only the boxes' captions are bold, not the controls inside them.
+    QFont normal = font();
+    normal.setBold(false);
+    for (auto* d : dobozok_)
+        for (auto* w : d->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) w->setFont(normal);
 }
 
 namespace {
