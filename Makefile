@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps run test build build-release bench asan clean
+.PHONY: deps run test build build-release bench asan tsan clean
 
 deps:
 	@scripts/install-deps
@@ -34,5 +34,15 @@ asan: deps
 	@cmake --build $(BUILD)-asan -j$(JOBS)
 	ctest --test-dir $(BUILD)-asan --output-on-failure -j$(JOBS)
 
+# The breakdown engine's worker and the breakdown window under ThreadSanitizer.
+TSAN_ENV = TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/.ci/tsan.supp"
+tsan: deps
+	@cmake -S . -B $(BUILD)-tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARION_TSAN=ON \
+	  -DVARION_WITH_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD)-tsan -j$(JOBS) --target varion_core_tests varion_ui_tests
+	$(TSAN_ENV) $(BUILD)-tsan/tests/core/varion_core_tests --gtest_filter='BontasSzal*:Hibapont*:Bontas.*'
+	QT_QPA_PLATFORM=offscreen $(TSAN_ENV) $(BUILD)-tsan/tests/ui/varion_ui_tests \
+	  --gtest_filter='BontasFutas*:BontasAblak*'
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-asan
+	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-asan $(BUILD)-tsan

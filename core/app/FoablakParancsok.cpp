@@ -90,17 +90,17 @@ constexpr std::array<ParancsLeiras, ParancsDb> Parancsok{{
          false, " A statisztika húzásainak tartománya. "),
     P::L(Parancs::Zarol, Menu::Foszelveny, "Zárol", "F9", Kep::Zarol, true, true,
          " Nincs kijelölt számsor. "),
-    P::L(Parancs::FeltKijeloles, Feltetelek, "Kijelölés", "Ctrl+F", Kep::Feltetelek, true, false,
+    P::L(Parancs::FeltKijeloles, Feltetelek, "Kijelölés", "Ctrl+F", Kep::Feltetelek, true, true,
          " Nincs kijelölt számsor, nem jelölhető ki feltétel. "),
-    P::L(Parancs::FeltTorles, Feltetelek, "Törlés", "", Kep::Nincs, false, false,
+    P::L(Parancs::FeltTorles, Feltetelek, "Törlés", "", Kep::Nincs, false, true,
          " Feltételek törlése. "),
-    P::L(Parancs::Start, Bontas, "Start", "Ctrl+B", Kep::Start, true, false,
+    P::L(Parancs::Start, Bontas, "Start", "Ctrl+B", Kep::Start, true, true,
          " Nincs kijelölt számsor, nem készíthető bontás. "),
     P::L(Parancs::Informaciok, Bontas, "Információk...", "Ctrl+I", Kep::Informaciok, true, true,
          " A bontás adatai. "),
     P::L(Parancs::Ellenorzes, Bontas, "Ellenőrzés", "Ctrl+E", Kep::Ellenorzes, true, true,
          " A bontás ellenőrzése a húzásokkal. "),
-    P::L(Parancs::Modositas, Bontas, "Módosítás", "Ctrl+Alt+M", Kep::Modositas, true, false,
+    P::L(Parancs::Modositas, Bontas, "Módosítás", "Ctrl+Alt+M", Kep::Modositas, true, true,
          " A bontás módosítása. "),
     P::L(Parancs::BontListazas, Bontas, "Listázás", "Ctrl+L", Kep::BontListazas, true, true,
          " A bontás listája. "),
@@ -110,8 +110,7 @@ constexpr std::array<ParancsLeiras, ParancsDb> Parancsok{{
          " A bontás listájának nyomtatása. "),
     P::L(Parancs::SzelvenyekKitoltese, BontasNyomtatas, "Szelvények kitöltése", "", Kep::Nincs,
          false, true, " A bontás nyomtatása lottószelvényekre. "),
-    P::L(Parancs::BontTorles, Bontas, "Törlés", "", Kep::Nincs, false, false,
-         " A bontás törlése. "),
+    P::L(Parancs::BontTorles, Bontas, "Törlés", "", Kep::Nincs, false, true, " A bontás törlése. "),
     P::L(Parancs::AdbListazas, Adatbazis, "Listázás", "Ctrl+A", Kep::AdbListazas, true, false,
          " Lottóhúzások adatbázisának listája. "),
     P::L(Parancs::Kereses, Adatbazis, "Keresés...", "Ctrl+K", Kep::Kereses, true, false,
@@ -291,6 +290,31 @@ void FoablakAllapot::BontMenuAll(bool be, bool vanBontas) {
             be ? " Bontás készítése. "
                : (vanBontas ? " A bontás elkészült. "
                             : " Nincs kijelölt számsor, nem készíthető bontás. "));
+}
+
+void FoablakAllapot::VanNincsBontas(bool van) {
+    static constexpr std::array<std::pair<Parancs, std::string_view>, 6> sugok{{
+        {Parancs::Informaciok, " Információk a bontásról. "},
+        {Parancs::Ellenorzes, " Bontás ellenőrzése. "},
+        {Parancs::BontListazas, " Bontás listája. "},
+        {Parancs::Modositas, " Feltételek módosítása, az aktuális bontás listájának törlése. "},
+        {Parancs::BontMentes, " Bontás mentése. "},
+        {Parancs::BontTorles, " Az aktuális bontás listájának törlése. "},
+    }};
+    for (const auto& [p, sugo] : sugok) Beallit(p, van, van ? sugo : " Nincs kész bontás. ");
+    for (Parancs p : {Parancs::Nyomtatas, Parancs::SzelvenyekKitoltese})
+        Beallit(p, van, van ? ParancsAdat(p).Sugo : " Nincs kész bontás. ");
+    (*this)[Menu::BontasNyomtatas].Engedelyezve = van;
+}
+
+void FoablakAllapot::FeltetelListazas(bool listazas) {
+    auto& a = (*this)[Parancs::FeltKijeloles];
+    a.Felirat = listazas ? "Listázás" : ParancsAdat(Parancs::FeltKijeloles).Felirat;
+    a.Kepe = Kep::Feltetelek;
+    if (listazas)
+        a.Sugo = " Beállított feltételek listája, feltételek módosítása.";
+    else if (a.Engedelyezve)
+        a.Sugo = " Feltételek kijelölése. ";
 }
 
 void FoablakAllapot::VanAdatbazisAction() {

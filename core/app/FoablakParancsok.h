@@ -177,6 +177,10 @@ public:
     void FeltMenuAll(bool be, bool vanBontas) override;
     // The "Bontás" menu and "Start".
     void BontMenuAll(bool be, bool vanBontas);
+    // The commands that need a finished breakdown, with their hints.
+    void VanNincsBontas(bool van);
+    // The conditions command lists the conditions of a finished breakdown, or marks anew.
+    void FeltetelListazas(bool listazas);
     // The draw file of the current game was found and loaded / is missing.
     void VanAdatbazisAction();
     void NincsAdatbazisAction();

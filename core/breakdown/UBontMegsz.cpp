@@ -28,15 +28,12 @@ std::uint64_t BontasPozicio(const BontasHaladas& h) {
 
 int BontasSzazalek(const BontasHaladas& h) {
     const std::uint64_t poz = BontasPozicio(h);
-    const auto teljes = static_cast<std::uint64_t>(std::max<std::int64_t>(0, h.TeljesSzelvszam));
-    const std::uint64_t korok =
-        h.Hibapont > 0 ? static_cast<std::uint64_t>(h.SorHossz - h.Hibapont) : 1;
-    std::uint64_t p;
-    if (teljes / 100 > 0)
-        p = poz / ((teljes / 100) * korok);
-    else // fewer than 100 variations: the same ratio without the coarse divisor
-        p = teljes > 0 ? poz * 100 / (teljes * korok) : 0;
-    const std::int64_t sz = static_cast<std::int64_t>(p) + h.FolyamatAlap;
+    const auto teljes = static_cast<double>(std::max<std::int64_t>(0, h.TeljesSzelvszam));
+    const double korok = h.Hibapont > 0 ? double(h.SorHossz - h.Hibapont) : 1.0;
+    // Real division: the integer quotient of C(N, K) / 100 overstated small breakdowns.
+    const double oszto = teljes / 100.0 * korok;
+    const double p = oszto > 0 ? std::trunc(double(poz) / oszto) : 0.0;
+    const auto sz = static_cast<std::int64_t>(std::min(p, 1000.0)) + h.FolyamatAlap;
     return static_cast<int>(std::clamp<std::int64_t>(sz, 0, 100));
 }
 

@@ -23,14 +23,14 @@ int KerekitettHanyados(int k, int m) {
 
 } // namespace
 
-std::uint64_t RendszerSzabadMemoria() {
+std::optional<std::uint64_t> RendszerSzabadMemoria() {
     std::ifstream f("/proc/meminfo");
     std::string nev;
     std::uint64_t ertek = 0;
     std::string egyseg;
     while (f >> nev >> ertek >> egyseg)
         if (nev == "MemAvailable:") return ertek * 1024;
-    return 0;
+    return std::nullopt; // unknown, which is not the same as none
 }
 
 std::int64_t TeljBontSzelvszam(std::int32_t n, std::int32_t k) {
@@ -68,20 +68,22 @@ bool TBontas::MatrixFoglalas(std::int64_t sorok) {
     return true;
 }
 
-bool TBontas::BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
-                          SzabadMemoriaLekerdezes szabadMemoria) {
-    if (Fut() || !ErvenyesJatek(be.Jatek)) return false;
+std::expected<void, InditasHiba> TBontas::BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
+                                                      SzabadMemoriaLekerdezes szabadMemoria) {
+    if (Fut()) return std::unexpected(InditasHiba::Fut);
+    if (!ErvenyesJatek(be.Jatek)) return std::unexpected(InditasHiba::ErvenytelenJatek);
     const int K = be.Jatek - static_cast<int>(be.FixSzamok.size());
     const int N = static_cast<int>(be.JeloltSzamok.size());
     const int maxSzam = MaxSzamJatek(be.Jatek);
     // The upper bounds N - K + i are bytes: fewer numbers than a variation needs would
     // wrap them, so such a run is refused before anything changes.
-    if (K < 2 || N < K || N > maxSzam) return false;
+    if (K < 2 || N < K) return std::unexpected(InditasHiba::KevesSzam);
+    if (N > maxSzam) return std::unexpected(InditasHiba::HibasSzam);
     for (const auto sz : be.JeloltSzamok)
-        if (sz < 1 || sz > maxSzam) return false;
+        if (sz < 1 || sz > maxSzam) return std::unexpected(InditasHiba::HibasSzam);
     Megvar();
 
-    BontasTorlese();
+    Torles();
     uzenetek_ = &uzenetek;
     szabadMemoria_ = szabadMemoria ? std::move(szabadMemoria) : RendszerSzabadMemoria;
     elsoBovites_ = true;
@@ -118,8 +120,8 @@ bool TBontas::BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
     const std::int64_t kezdo = std::max<std::int64_t>(1, maxMeret_);
     if (!MatrixFoglalas(kezdo)) {
         uzenetek.HibaUzenet(NincsMemoria);
-        BontasTorlese();
-        return false;
+        Torles();
+        return std::unexpected(InditasHiba::NincsMemoria);
     }
     taroltHuzasok_.assign(1, -1);
     huzasDbk_.assign(1, 0);
@@ -153,7 +155,7 @@ bool TBontas::BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
     idotartam_ = {};
     IdoInditas();
     bontStatus_.store(1);
-    return true;
+    return {};
 }
 
 void TBontas::BontMutMinErtekek() {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <expected>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -20,6 +21,7 @@
 
 #include "base/ProgramVerzio.h"
 #include "base/Uzenetek.h"
+#include "breakdown/BontasEsemenyek.h"
 #include "breakdown/HibapontIndex.h"
 #include "conditions/FeltVizsgalat.h"
 #include "conditions/Feltetelek.h"
@@ -40,9 +42,19 @@ struct BontasBemenet {
     ProgramVerzio Verzio = SajatVerzio();
 };
 
-// Free physical memory in bytes (MemAvailable on Linux; tests inject their own).
-using SzabadMemoriaLekerdezes = std::function<std::uint64_t()>;
-std::uint64_t RendszerSzabadMemoria();
+// Free physical memory in bytes (MemAvailable on Linux; tests inject their own). Nothing
+// when it cannot be read: the growth of the matrix is then not limited by it.
+using SzabadMemoriaLekerdezes = std::function<std::optional<std::uint64_t>()>;
+std::optional<std::uint64_t> RendszerSzabadMemoria();
+
+// Why a run was not started.
+enum class InditasHiba {
+    Fut,              // the previous run's worker has not returned yet
+    ErvenytelenJatek, // not 5, 6 or 7
+    KevesSzam,        // fewer marked numbers than a variation needs
+    HibasSzam,        // a marked number outside 1..MaxSzam, or too many of them
+    NincsMemoria,     // the first block of the matrix could not be allocated
+};
 
 // A finished breakdown as a file holds it, for saving and for installing a loaded one.
 struct BetoltottBontas {
@@ -86,10 +98,11 @@ public:
 
     // --- a run ---------------------------------------------------------------------------
     // The engine steps of the run start: copies the input, deletes the previous breakdown,
-    // sizes the matrix and the bounds. False (nothing changed) when the input cannot make a
-    // breakdown: fewer marked numbers than a variation needs, or an invalid game.
-    bool BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
-                     SzabadMemoriaLekerdezes szabadMemoria = RendszerSzabadMemoria);
+    // sizes the matrix and the bounds. The reason (and nothing changed) when the input
+    // cannot make a breakdown or a run is still going.
+    std::expected<void, InditasHiba>
+    BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
+                SzabadMemoriaLekerdezes szabadMemoria = RendszerSzabadMemoria);
     // The worker's body: the pass sequence, the end of the run and the missing-number
     // check. Blocks until the run is over. Questions and messages of the run (capacity
     // growth, the summary) come from the thread that runs it: a window's message service
@@ -101,6 +114,9 @@ public:
     bool Fut() const { return fut_.load(); }
     // The Stop button: the enumeration leaves its loop at its next iteration.
     void Stop();
+    // Who hears the moments of a run (set before the worker starts, cleared after it
+    // returned); nothing is told without one.
+    void SetEsemenyek(BontasEsemenyek* e) { esemenyek_ = e; }
     BontasHaladas Haladas() const;
 
     // Texts of the run's end, set by `Futtatas` (empty when not applicable).
@@ -118,8 +134,8 @@ public:
     void BontMutMaxErtekek();
     void Vege();
     bool BontStatVizsg();
-    // Trims the matrix to the rows in use.
-    void BontMatrixOpt();
+    // Trims the matrix to the rows in use. False (nothing done) while the worker runs.
+    bool BontMatrixOpt();
 
     // --- reading a breakdown ------------------------------------------------------------
     std::uint8_t GetBontasMatrix(std::int32_t sor, int oszlop) const {
@@ -159,13 +175,14 @@ public:
     const std::string& BontasVerzio() const { return verzio_; }
     const ProgramVerzio& BetoltottVerzio() const { return betoltottVerzio_; }
 
-    // A copy of the finished breakdown for a file writer.
-    BetoltottBontas Mentes() const;
+    // A copy of the finished breakdown for a file writer; nothing while the worker runs.
+    std::optional<BetoltottBontas> Mentes() const;
     // Installs a breakdown read from a file (the previous one is deleted first). False when
     // the data is inconsistent (sizes, indices at or above N); the engine is then empty.
     bool BontasBetoltve(BetoltottBontas b);
-    // Deletes the breakdown: matrix, counters, draws, bounds; `BontStatus` 0.
-    void BontasTorlese();
+    // Deletes the breakdown: matrix, counters, draws, bounds; `BontStatus` 0. Refused
+    // (false) while the worker runs: Stop first and wait for its end.
+    bool BontasTorlese();
     // Clearing the conditions: a stored or stopped breakdown goes.
     void BontasEldobasa() override;
 
@@ -197,6 +214,8 @@ private:
     int HuzasTarolas(const std::uint8_t* b, bool masodik);
     bool HuzasSorozat(std::uint8_t* b, int& mutPoz);
     bool Bovites();
+    void HibaKorBeallitas(int kor);
+    void Torles();
     bool MatrixFoglalas(std::int64_t sorok);
     template <bool Felt, bool Hiba> int Generalas(bool egyTarolas);
     int LefedoKereses(bool egyTarolas);
@@ -235,6 +254,7 @@ private:
     HuzasTablaNezet huzasok_;
     HibapontIndex index_;
     Uzenetek* uzenetek_ = nullptr;
+    BontasEsemenyek* esemenyek_ = nullptr;
     SzabadMemoriaLekerdezes szabadMemoria_;
     std::atomic<std::chrono::steady_clock::rep> kezdoIdo_{0}; // read by the progress tick
     void IdoInditas();

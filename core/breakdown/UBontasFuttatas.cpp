@@ -1,6 +1,7 @@
 // Run control: the passes, the worker thread, Stop, the end of a run and the progress
 // the window's tick reads.
 #include "breakdown/UBontas.h"
+#include "breakdown/UBontasBelso.h"
 
 #include <cstring>
 
@@ -15,7 +16,7 @@ void TBontas::Start() {
     IdoInditas();
     const int K = K_, e = e_;
     int kor = K - 1 - e;
-    hibaKor_.store(kor);
+    HibaKorBeallitas(kor);
     TobbKor = kor >= 1;
     if (e == 0) {
         BontasGeneralas();
@@ -30,7 +31,7 @@ void TBontas::Start() {
         folyamatAlap_.fetch_add(100 / (K - e));
         --kor;
         TobbKor = kor >= 1;
-        if (bontStatus_.load() == 1) hibaKor_.store(kor);
+        HibaKorBeallitas(kor);
     }
 }
 
@@ -51,7 +52,7 @@ void TBontas::OptBontStart() {
     };
     folyamok(true);
     for (int kor = K - 1 - e; kor >= 0 && bontStatus_.load() == 1; --kor) {
-        hibaKor_.store(kor);
+        HibaKorBeallitas(kor);
         if (kor != K - 1 - e) folyamok(false);
         PassKezdes((K - 1 - e) - kor);
         while (!OptSorok.empty()) {
@@ -71,7 +72,7 @@ void TBontas::OptBontStart() {
         }
     }
     if (bontStatus_.load() != 1) return;
-    hibaKor_.store(0);
+    HibaKorBeallitas(0);
     for (int i = 0; i < K; ++i) BontMutMax[i] = static_cast<std::uint8_t>(N - K + i);
     BontMutMaxErtekek();
     BontMut = BontMutMin;
@@ -104,17 +105,39 @@ bool TBontas::TickKezdes() {
 void TBontas::Futtatas() {
     fut_.store(true);
     tickEngedve_.store(true);
+    bool memoriaHiba = false;
     if (bontStatus_.load() == 1) {
-        if (eloszlas_)
-            OptBontStart();
-        else
-            Start();
+        try {
+            if (eloszlas_)
+                OptBontStart();
+            else
+                Start();
+        } catch (const std::bad_alloc&) {
+            // The rows stored so far stay as they are; the run ends as if stopped.
+            Stop();
+            bovul_.store(false);
+            memoriaHiba = true;
+        }
     }
     tickEngedve_.store(false);
     while (tickFut_.load()) std::this_thread::yield();
+    if (memoriaHiba) {
+        if (esemenyek_) esemenyek_->MemoriaHibaElott();
+        if (uzenetek_) uzenetek_->HibaUzenet(bontas_belso::NincsMemoria);
+    }
     Vege();
     if (bontStatus_.load() == 1 && GetTaroltNyerSzelv() > 0) BontStatVizsg();
+    BontasEsemenyek* e = esemenyek_;
     fut_.store(false);
+    if (e) e->SzalVege();
+}
+
+void TBontas::HibaKorBeallitas(int kor) {
+    // A stop's -1 is final for the run: a pass that ends after it must not revive it.
+    int most = hibaKor_.load();
+    do {
+        if (most == -1 || bontStatus_.load() != 1) return;
+    } while (!hibaKor_.compare_exchange_weak(most, kor));
 }
 
 void TBontas::SzalInditas() {
@@ -134,13 +157,17 @@ void TBontas::Stop() {
 
 void TBontas::Vege() {
     idotartam_ = Eltelt();
-    if (bontStatus_.load() == 0) return;
-    if (GetTaroltNyerSzelv() == 0) {
+    const bool megallitva = bontStatus_.load() == 0;
+    const bool ures = !megallitva && GetTaroltNyerSzelv() == 0;
+    if (ures) {
         bontStatus_.store(0);
         hibaKor_.store(-1);
         vegeUzenet_ = UresBontasUzenet(feltetelek_.Adatok, vizsgalo_.Teljesult);
-        if (uzenetek_) uzenetek_->HibaUzenet(vegeUzenet_);
     }
+    // The window shows the end of the run before any of its messages.
+    if (esemenyek_)
+        esemenyek_->FutasVege(megallitva ? BontasVege::Megallitott : BontasVege::Befejezett);
+    if (ures && uzenetek_) uzenetek_->HibaUzenet(vegeUzenet_);
 }
 
 bool TBontas::BontStatVizsg() {

@@ -47,7 +47,10 @@ TBontas::IndexeltSor TBontas::IndexeltTarolas(const std::uint8_t* b) {
 
 bool TBontas::Bovites() {
     bovul_.store(true);
-    const std::uint64_t szabad = szabadMemoria_();
+    if (esemenyek_) esemenyek_->BovitesKerdesElott();
+    const std::optional<std::uint64_t> ismert = szabadMemoria_();
+    // Unknown free memory sets no limit: the growth is offered as if it fitted.
+    const std::uint64_t szabad = ismert.value_or(~std::uint64_t{0} / 2);
     const std::uint64_t sorBajt = static_cast<std::uint64_t>(szelesseg_) * 4;
     // In the draws mode the rows are bounded by the draws of the range, not by C(N, K).
     const std::int64_t cel = huzasMod_ ? std::int64_t{huzasokSzama_} : teljes_;
@@ -56,21 +59,25 @@ bool TBontas::Bovites() {
         bontStatus_.store(0);
         hibaKor_.store(-1);
         bovul_.store(false);
+        if (esemenyek_) esemenyek_->BovitesVege();
         return false;
     };
     std::int64_t uj;
     if (2 * static_cast<std::uint64_t>(aktMeret_) * sorBajt <= szabad) {
         if (!uzenetek_->JovahagyasMindig(BovitesKerdes)) return leallas();
+        if (esemenyek_) esemenyek_->BovitesKezdodik();
         uj = 2 * aktMeret_;
         if (elsoBovites_ && maradek * sorBajt < szabad && e_ == 0 &&
             uzenetek_->FigyelmeztetoKerdes(TeljesFoglalasKerdes))
             uj = cel;
         elsoBovites_ = false;
     } else if (szabad <= MinimalisMemoria) {
+        if (esemenyek_) esemenyek_->MemoriaHibaElott();
         uzenetek_->HibaUzenet(NincsMemoria);
         return leallas();
     } else {
         if (!uzenetek_->FigyelmeztetoKerdes(SzabadMemoriaKerdes)) return leallas();
+        if (esemenyek_) esemenyek_->BovitesKezdodik();
         if (maradek * sorBajt < szabad)
             uj = cel;
         else
@@ -79,29 +86,39 @@ bool TBontas::Bovites() {
     }
     uj = std::max(uj, aktMeret_ + 1);
     if (!MatrixFoglalas(uj)) {
+        if (esemenyek_) esemenyek_->MemoriaHibaElott();
         uzenetek_->HibaUzenet(NincsMemoria);
         return leallas();
     }
     bovul_.store(false);
+    if (esemenyek_) esemenyek_->BovitesVege();
     return true;
 }
 
-void TBontas::BontMatrixOpt() {
+bool TBontas::BontMatrixOpt() {
+    if (Fut()) return false;
     const std::int32_t sorok = GetTaroltNyerSzelv();
-    if (sorok <= teljes_ && sorok == aktMeret_) return;
+    if (sorok <= teljes_ && sorok == aktMeret_) return true;
     if (sorok == 0) {
         matrix_.reset();
         aktMeret_ = 0;
-        return;
+        return true;
     }
     MatrixFoglalas(sorok); // shrinking keeps the block where it is when it cannot move
+    return true;
 }
 
 void TBontas::BontasEldobasa() {
     if (GetTaroltNyerSzelv() > 0 || GetBontStatus() != 0) BontasTorlese();
 }
 
-void TBontas::BontasTorlese() {
+bool TBontas::BontasTorlese() {
+    if (Fut()) return false; // the worker may still write the matrix
+    Torles();
+    return true;
+}
+
+void TBontas::Torles() {
     verzio_.clear();
     betoltottVerzio_ = {};
     bontMutStat_.clear();
@@ -118,7 +135,8 @@ void TBontas::BontasTorlese() {
     bontStatus_.store(0);
 }
 
-BetoltottBontas TBontas::Mentes() const {
+std::optional<BetoltottBontas> TBontas::Mentes() const {
+    if (Fut()) return std::nullopt;
     BetoltottBontas b;
     b.Jatek = jatek_;
     b.SorHossz = K_;
@@ -138,7 +156,7 @@ BetoltottBontas TBontas::Mentes() const {
 
 bool TBontas::BontasBetoltve(BetoltottBontas b) {
     if (Fut()) return false;
-    BontasTorlese();
+    Torles();
     if (!ErvenyesJatek(b.Jatek)) return false;
     const int K = b.SorHossz, N = static_cast<int>(b.BontasSzamok.size());
     const int maxSzam = MaxSzamJatek(b.Jatek);
@@ -164,7 +182,7 @@ bool TBontas::BontasBetoltve(BetoltottBontas b) {
     bontasSzamok_ = std::move(b.BontasSzamok);
     teljes_ = TeljBontSzelvszam(N, K);
     if (!MatrixFoglalas(std::max<std::int32_t>(b.Sorok, 1))) {
-        BontasTorlese();
+        Torles();
         return false;
     }
     aktMeret_ = b.Sorok;

@@ -3,7 +3,9 @@
 namespace varion {
 
 BontasAdatok BontasAdatokbol(const TBontas& bontas) {
-    BetoltottBontas m = bontas.Mentes();
+    auto mentes = bontas.Mentes();
+    if (!mentes) return {}; // a run is still going
+    BetoltottBontas& m = *mentes;
     BontasAdatok b;
     b.Verzio = m.BetoltottVerzio;
     b.Datum = m.Datum;

@@ -10,7 +10,8 @@ bool Bontas(TBontas& b, Uzenetek& u, int jatek, const Szamsor& jelolt, const Fel
     be.FixSzamok = fix;
     be.Feltetelek = f;
     be.EloszlasDoboz = eloszlas;
-    if (!b.BontasIndul(be, u, [szabad] { return szabad; })) return false;
+    if (!b.BontasIndul(be, u, [szabad] { return std::optional<std::uint64_t>(szabad); }))
+        return false;
     b.Futtatas();
     return true;
 }

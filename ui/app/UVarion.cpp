@@ -13,10 +13,12 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "app/UBontasParancsok.h"
 #include "app/UIkonok.h"
 #include "app/UListaParancsok.h"
 #include "app/UNyomtatasParancsok.h"
 #include "app/USugo.h"
+#include "app/UUzenetAblak.h"
 #include "app/UUzenetek.h"
 #include "base/ProgramVerzio.h"
 #include "breakdown/UBontMegsz.h"
@@ -71,14 +73,22 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     setPalette(p);
     MenukEpitese();
     statusBar()->setSizeGripEnabled(false);
+    // The toast first, then the breakdown window and the conditions window.
+    uzenetAblak_ = new TUzenetAblak(this);
+    bontasParancsok_ = new BontasParancsok(*this, u_, *uzenetAblak_);
     velSzam_ = new TVelSzam(this, u_);
     listaParancsok_ = new TListaParancsok(*this, u_);
     nyomtatas_ = new TNyomtatasParancsok(*this, u_);
+    bontasParancsok_->Lista = [this] { listaParancsok_->BontListaStart(); };
+    bontasParancsok_->Ellenorzes = [this] { listaParancsok_->BEStart(); };
     qApp->installEventFilter(this);
 }
 
 TFoablak::~TFoablak() {
     qApp->removeEventFilter(this);
+    delete bontasParancsok_;
+    bontasParancsok_ = nullptr;
+    delete uzenetAblak_;
     foszelveny_.reset();
 }
 
@@ -257,6 +267,21 @@ void TFoablak::Vegrehajt(Parancs p) {
                 t.Zarolas();
         });
         break;
+    case Parancs::FeltKijeloles:
+        bontasParancsok_->FeltKijeloles();
+        break;
+    case Parancs::FeltTorles:
+        bontasParancsok_->FeltTorles();
+        break;
+    case Parancs::Start:
+        bontasParancsok_->Start();
+        break;
+    case Parancs::Modositas:
+        bontasParancsok_->Modositas();
+        break;
+    case Parancs::BontTorles:
+        bontasParancsok_->BontTorles();
+        break;
     case Parancs::Temakorok:
         if (sugoAblak_) sugoAblak_->Tartalom();
         break;
@@ -334,6 +359,7 @@ void TFoablak::FoszelvenyEpitese() {
     foszelveny_ = std::make_unique<TFoszelvenyAblak>(this, beall_.Jatek, *this, u_, veletlen_,
                                                      allapot_, beall_.SzelvSzinek, beall_.Szinsema);
     foszelveny_->Szelveny().MiEzLathato = vanSugo_;
+    if (bontasParancsok_) bontasParancsok_->UjFoszelveny();
     foszelveny_->SetShowHint(beall_.HintStatus);
     connect(foszelveny_.get(), &TFoszelvenyAblak::Valtozott, this, &TFoablak::ParancsokSzinkron);
     connect(foszelveny_.get(), &TFoszelvenyAblak::Sugo, this,
@@ -388,11 +414,17 @@ void TFoablak::closeEvent(QCloseEvent* e) {
     e->accept();
 }
 
+void TFoablak::BontasElengedese() {
+    if (listaParancsok_) listaParancsok_->BontasTorolve();
+    if (nyomtatas_) nyomtatas_->BontasTorolve();
+}
+
 void TFoablak::FeltetelekTorlese() {
     BackMentese();
+    BontasElengedese();
     varion::FeltetelekTorlese(feltetelek_, bontas_);
-    if (!VanKeszBontas()) nyomtatas_->BontasTorolve();
     allapot_.BontMenuAll(allapot_[Menu::Bontas].Engedelyezve, VanKeszBontas());
+    if (bontasParancsok_) bontasParancsok_->FeltetelekTorolve();
 }
 
 bool TFoablak::BontasEldobhato() {

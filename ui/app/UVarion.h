@@ -27,6 +27,8 @@ class TVelSzam;
 class TSugoAblak;
 class TListaParancsok;
 class TNyomtatasParancsok;
+class TUzenetAblak;
+class BontasParancsok;
 
 class TFoablak final : public QMainWindow, public FoszelvenyKornyezet {
     Q_OBJECT
@@ -68,6 +70,13 @@ public:
 
     void JatekValtas(int jatek);
     void VarionIni();
+    // Clears the condition set (after the backup step) and refreshes what depends on it.
+    void FeltetelekTorlese() override;
+    TUzenetAblak& UzenetAblak() const { return *uzenetAblak_; }
+    BontasParancsok& BontasParancsai() const { return *bontasParancsok_; }
+    // The list, check and information windows let go of the engine's matrix: called before
+    // anything deletes, replaces or trims it.
+    void BontasElengedese();
     // The file named on the command line; reading it comes with the file dialogs.
     void Betoltes() {}
 
@@ -82,7 +91,6 @@ private:
     void AdatbazisBetoltes();
 
     // What the main ticket asks of the rest of the program.
-    void FeltetelekTorlese() override;
     bool VanKeszBontas() const override { return bontas_.GetBontStatus() != 0; }
     bool VanFeltetel() const override { return feltetelek_.FeltetelJelzo; }
     bool BontasEldobhato() override;
@@ -107,6 +115,8 @@ private:
     TSugoAblak* sugoAblak_ = nullptr;
     TListaParancsok* listaParancsok_ = nullptr;
     TNyomtatasParancsok* nyomtatas_ = nullptr;
+    TUzenetAblak* uzenetAblak_ = nullptr;
+    BontasParancsok* bontasParancsok_ = nullptr;
     QString betoltendo_;
     bool vanAdatbazis_ = false;
     bool vanSugo_ = false;

@@ -24,7 +24,15 @@ TEST(Haladas, PozicioHatvannegyBitenEsKisBontasSzazaleka) {
         (60ull * 86 * 87 * 88 * 89 + 69ull * 87 * 88 * 89 + 78ull * 88 * 89 + 82ull * 89 + 89) /
         120;
     EXPECT_EQ(BontasPozicio(h), varhato);
-    EXPECT_EQ(BontasSzazalek(h), static_cast<int>(varhato / 439492));
+    EXPECT_EQ(BontasSzazalek(h), static_cast<int>(double(varhato) / 439492.68));
+    // 199 variations at position 100: the integer divisor 199 / 100 = 1 would show 100 %;
+    // the real divisor 1.99 gives 50 %.
+    BontasHaladas k2;
+    k2.SorHossz = 2;
+    k2.TeljesSzelvszam = 199;
+    k2.BontMut = {0, 200}; // position = 200 / 2!
+    k2.BontMutMax = {200, 200};
+    EXPECT_EQ(BontasSzazalek(k2), 50);
 
     BontasHaladas kicsi; // C(6, 5) = 6: no division by zero
     kicsi.SorHossz = 5;

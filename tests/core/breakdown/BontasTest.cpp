@@ -138,7 +138,7 @@ TEST(BontasBetoltes, MentesEsVisszatoltesUgyanazEsHibasAdatotElutasit) {
     TBontas b;
     RogzitoUzenetek u;
     ASSERT_TRUE(teszt::Bontas(b, u, 5, {5, 10, 15, 20, 25, 30, 35}));
-    auto m = b.Mentes();
+    auto m = *b.Mentes();
     EXPECT_EQ(m.Sorok, 21);
     EXPECT_EQ(m.Matrix.size(), 21u * 5);
     TBontas c;

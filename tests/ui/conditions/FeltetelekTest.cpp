@@ -1,0 +1,194 @@
+// The conditions window driven as a player drives it: boxes, up/down buttons, radio
+// buttons and typed sums, with every message it shows.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "conditions/UFeltetelek.h"
+#include "support/RogzitoUzenetek.h"
+
+namespace varion::ui {
+namespace {
+
+using teszt::RogzitoUzenetek;
+using U = UzenetTipus;
+
+struct Ablak {
+    FeltetelKeszlet f;
+    RogzitoUzenetek u;
+    TFeltetelek w{f, u};
+    explicit Ablak(Szamsor jelolt, int jatek = 5, int sorHossz = 5) {
+        w.Kornyezet.Jatek = jatek;
+        w.Kornyezet.SorHossz = sorHossz;
+        w.Kornyezet.Jelolt = std::move(jelolt);
+        w.Kornyezet.HuzasTartomany = {1, 1500};
+        w.Kornyezet.HuzasDb = 1500;
+        SzamJelzoBeallitas(f, w.Kornyezet.Jelolt, jatek);
+        w.show();
+    }
+    void Be(Feltetel f) { w.Doboz(f)->setChecked(true); }
+};
+
+TEST(Feltetelek, DobozokEsVezerlokARekordba) {
+    Ablak a({3, 12, 21, 14, 41, 22, 33, 47, 58, 60});
+    auto& r = a.f.Adatok;
+    a.Be(Feltetel::Fav);
+    EXPECT_EQ(r.FavBe, 1);
+    EXPECT_EQ(r.FavSzamai, 1);
+    EXPECT_EQ(r.FavSzamaiMax, 3);
+    EXPECT_EQ(a.w.FavMax->maximum(), 2); // the range 1..3 allows two hits
+    EXPECT_EQ(a.w.FavUtolso->maximum(), 9);
+    EXPECT_EQ(a.w.Doboz(Feltetel::Fav)->toolTip(), QStringLiteral(" Feltétel törlése. "));
+    for (int i = 0; i < 5; ++i) a.w.FavUtolso->stepUp();
+    EXPECT_EQ(r.FavSzamaiMax, 8);
+    EXPECT_EQ(a.w.FavMax->maximum(), 5);
+    a.w.FavMax->setValue(4);
+    a.w.FavMin->setValue(3);
+    EXPECT_EQ(r.FavTalalat, 3);
+    EXPECT_EQ(r.FavTalalatMax, 4);
+    EXPECT_TRUE(a.f.FeltetelJelzo);
+    EXPECT_TRUE(a.w.TorlesGomb()->isEnabled());
+
+    a.Be(Feltetel::Fix);
+    EXPECT_EQ(a.w.FixMeret->maximum(), 5);
+    a.w.FixMeret->setValue(5);
+    EXPECT_EQ(r.FixSzamai, 5);
+    EXPECT_EQ(r.FixTalalatMax, 3); // two groups of five must hold five numbers
+
+    a.Be(Feltetel::SzcsParos);
+    EXPECT_EQ(r.SzcsParosBe, 1);
+    EXPECT_EQ(r.SzcsParosFix, 1);
+    EXPECT_EQ(r.SzcsParosTipus, 1);
+    a.w.SzcsTobb->click(); // six numbers in even decades: a majority is possible
+    EXPECT_EQ(r.SzcsParosFix, 0);
+    EXPECT_EQ(r.SzcsParos, 2);
+    EXPECT_FALSE(a.w.SzcsParosMin->isVisibleTo(&a.w));
+
+    // "Kizárt" with the draws list is refused and the type goes back to "Keresett".
+    a.Be(Feltetel::TalAr);
+    a.w.TalArHuzasok->click();
+    EXPECT_EQ(r.TalArHuzasok, 1);
+    a.u.Var(U::Figyelmeztetes, "Kizárt találati arány esetén, nincs értelmezve\r a "
+                               "lottóhúzások adatbázisából készített lista!");
+    a.w.TalArKizart->click();
+    EXPECT_TRUE(a.w.TalArKeresett->isChecked());
+    EXPECT_EQ(r.TalArKeresett, 1);
+    EXPECT_EQ(a.w.TalArCimke()->text(),
+              QStringLiteral("A(z) 1. - 1500. lottóhúzásokkal összehasonlítva."));
+
+    // The numbers are not one run: the sum asks first.
+    const std::string kerdes =
+        "A kijelölt számok nem szomszédosak (...9,10,11,12...) egymással.\rCsak a kijelölt "
+        "számok szerinti összegekhez tartozhat számsor!\r\rMégis kijelöli a feltételt?";
+    a.u.Var(U::FigyelmeztetoKerdes, kerdes, false);
+    a.Be(Feltetel::Osszeg);
+    EXPECT_FALSE(a.w.Doboz(Feltetel::Osszeg)->isChecked());
+    EXPECT_EQ(r.EsemOsszegBe, 0);
+    a.u.Var(U::FigyelmeztetoKerdes, kerdes, true);
+    a.Be(Feltetel::Osszeg);
+    EXPECT_EQ(r.OsszegMin, 3 + 12 + 14 + 21 + 22);
+    EXPECT_EQ(r.OsszegMax, 60 + 58 + 47 + 41 + 33);
+    EXPECT_EQ(r.EsemOsszFix, 72);
+    EXPECT_EQ(r.EsemOsszMax, 73);
+    EXPECT_EQ(a.w.OsszegMin->toolTip(), QStringLiteral(" Minimum  : 72\n Maximum : 238 "));
+    // A typed minimum above the maximum is corrected to maximum - 1.
+    a.w.OsszegMax->setValue(100);
+    QTest::keyClick(a.w.OsszegMin, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(a.w.OsszegMin, QStringLiteral("15x0")); // the letter is not taken
+    a.u.Var(U::ParameterHiba, "  Érvénytelen paraméter!      \r\rA program kijavítja a hibát.");
+    emit a.w.OsszegMin->Elhagyva();
+    EXPECT_EQ(r.EsemOsszFix, 99);
+
+    a.w.HibapontEdit()->setValue(2);
+    EXPECT_EQ(r.Hibapont, 2);
+    EXPECT_TRUE(a.w.EloszlasOptBox()->isEnabled());
+    a.w.HibapontEdit()->setValue(0);
+    EXPECT_FALSE(a.w.EloszlasOptBox()->isEnabled());
+    EXPECT_TRUE(a.u.ElfogyottAForgatokonyv());
+}
+
+TEST(Feltetelek, ElutasitottDobozokUzenettel) {
+    Ablak a({1, 2, 3, 4, 5});
+    const std::string nem = "A kijelölt számsorral nem értelmezhető a feltétel!";
+    a.u.Var(U::HibaUzenet, nem); // five numbers: no mobile groups
+    a.Be(Feltetel::Mob);
+    EXPECT_FALSE(a.w.Doboz(Feltetel::Mob)->isChecked());
+    EXPECT_EQ(a.f.Adatok.MobBe, 0);
+    a.u.Var(U::HibaUzenet, nem); // no twin among them
+    a.Be(Feltetel::Ikerszam);
+    EXPECT_FALSE(a.f.FeltetelJelzo);
+
+    // Two odd numbers of five: "Több" "páratlan" is refused and the ratio returns to "Fix".
+    Ablak b({2, 4, 6, 7, 9});
+    b.Be(Feltetel::SzvParos);
+    b.w.SzvParatlan->click();
+    b.u.Var(U::Figyelmeztetes,
+            "A kijelölt páratlan számok mennyisége, nem teszi lehetővé a beállítást!");
+    b.w.SzvTobb->click();
+    EXPECT_TRUE(b.w.SzvFix->isChecked());
+    EXPECT_EQ(b.f.Adatok.SzvParosFix, 1);
+    EXPECT_EQ(b.w.SzvParosMin->minimum(), 2); // three even numbers: at least two odd
+    EXPECT_EQ(b.w.SzvParosMin->maximum(), 2);
+    EXPECT_EQ(b.w.SzvParosMin->toolTip(),
+              QStringLiteral(" A beállítható érték minimuma és maximuma = 2.  "));
+    EXPECT_TRUE(a.u.ElfogyottAForgatokonyv());
+    EXPECT_TRUE(b.u.ElfogyottAForgatokonyv());
+}
+
+TEST(Feltetelek, IsmetlodesTobbNemFogadjaElAzEgyet) {
+    Ablak a({1, 2, 13, 14, 25, 26, 37, 48});
+    a.Be(Feltetel::SzcsIsmet);
+    a.w.SzcsTobbIsmet->click();
+    ASSERT_GE(a.w.SzcsIsmetMax->maximum(), 2);
+    a.w.SzcsIsmetMax->setValue(0);
+    a.w.SzcsIsmetMax->stepUp();
+    EXPECT_EQ(a.f.Adatok.SzcsIsmetMax, 2);
+    a.w.SzcsIsmetMax->stepDown();
+    EXPECT_EQ(a.f.Adatok.SzcsIsmetMax, 0);
+}
+
+TEST(Feltetelek, CsakOlvashatoModModositasEsTorlesMind) {
+    Ablak a({3, 12, 21, 14, 41, 22, 33});
+    a.Be(Feltetel::Fav);
+    a.w.hide();
+    a.w.Kornyezet.VanBontas = true;
+    int kerdes = 0;
+    a.w.BontasTorlesKeres = [&] { return ++kerdes == 2; };
+    a.w.show();
+    EXPECT_EQ(a.w.windowTitle(), QStringLiteral("  Beállított feltételek listája"));
+    EXPECT_EQ(a.w.BontasGomb()->text(), QStringLiteral("Módosítás"));
+    EXPECT_FALSE(a.w.Lapok()->widget(0)->isEnabled());
+    EXPECT_EQ(a.w.Lapok()->toolTip(),
+              QStringLiteral(" A feltételek szerkesztéséhez, klikkeljen a [Módosítás] gombra. "));
+    a.w.BontasGomb()->click(); // declined: stays open
+    EXPECT_TRUE(a.w.isVisible());
+    a.w.BontasGomb()->click();
+    EXPECT_FALSE(a.w.isVisible());
+    EXPECT_EQ(a.w.result(), 2);
+
+    a.w.Kornyezet.VanBontas = false;
+    a.w.show();
+    EXPECT_EQ(a.w.windowTitle(), QStringLiteral("  Feltételek kijelölése"));
+    EXPECT_TRUE(a.w.Lapok()->widget(0)->isEnabled());
+    bool torolve = false;
+    a.w.FeltetelekTorlese = [&] { torolve = true; };
+    a.u.Var(U::JovahagyasKeres, "Biztos törli a kijelölt feltételeket?", true);
+    a.w.TorlesGomb()->click();
+    EXPECT_TRUE(torolve);
+    EXPECT_EQ(a.w.result(), 2);
+    EXPECT_FALSE(a.w.Doboz(Feltetel::Fav)->isChecked());
+
+    a.w.show();
+    a.w.BontasGomb()->click();
+    EXPECT_EQ(a.w.result(), 1);
+    EXPECT_TRUE(a.u.ElfogyottAForgatokonyv());
+}
+
+} // namespace
+} // namespace varion::ui
