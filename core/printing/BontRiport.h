@@ -20,7 +20,7 @@ struct BontasRiportAdatok {
     // The conditions the breakdown was made with (a loaded file brings its own); the
     // engine's copy of the run when not given.
     const FeltetelKeszlet* Feltetelek = nullptr;
-    Szamsor FixSzamok;
+    Szamsor FixSzamok{};
     double JegyAr = 0;
     bool Euro = false;
     bool Pelda = false;           // an example breakdown
