@@ -44,7 +44,7 @@ void Optimalis(benchmark::State& state) {
     f.Adatok.Hibapont = static_cast<std::uint8_t>(e);
     SzamJelzoBeallitas(f, Sorozat(N), jatek);
     std::int32_t sajat = 0, optimalis = 0, fedetlen = -1;
-    double ido = 0, ellenorzes = 0;
+    double ido = 0, ellenorzes = 0, lepesek = 0;
     for (auto _ : state) {
         TBontas b;
         BontasBemenet be;
@@ -73,6 +73,7 @@ void Optimalis(benchmark::State& state) {
         FedesAllapot allapot;
         const FedesEredmeny r = OptimalisFedes(jeloltek, kezdo, fb, allapot);
         ido = Masodperc(std::chrono::steady_clock::now() - t0);
+        lepesek = static_cast<double>(allapot.Lepesek.load());
         optimalis = static_cast<std::int32_t>(r.Sorok.size());
 
         const auto t1 = std::chrono::steady_clock::now();
@@ -89,6 +90,7 @@ void Optimalis(benchmark::State& state) {
     state.counters["search_s"] = ido;
     state.counters["check_s"] = ellenorzes;
     state.counters["uncovered"] = fedetlen;
+    state.counters["steps"] = lepesek;
 }
 BENCHMARK(Optimalis)
     ->ArgNames({"game", "N", "e", "ref"})
