@@ -48,6 +48,10 @@ BontasSorai SorokMatrixa(const std::vector<std::array<std::uint8_t, 8>>& sorok, 
     return ki;
 }
 
+bool GaranciaEllenorizheto(const TBontas& b) {
+    return b.GetBontStatus() != 0 && !b.Fut() && !b.HuzasMod() && b.GetTaroltNyerSzelv() > 0;
+}
+
 GaranciaEredmeny BontasGaranciaja(const TBontas& b, const JeloltFeladat& feladat, int hibapont,
                                   std::size_t listaMax) {
     const std::vector<SorMaszk> jeloltek = Jeloltek(feladat);

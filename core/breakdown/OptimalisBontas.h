@@ -35,6 +35,10 @@ struct BontasSorai {
 };
 BontasSorai SorokMatrixa(const std::vector<std::array<std::uint8_t, 8>>& sorok, int K, int N);
 
+// "Garancia ellenőrzése" applies to a finished breakdown of index rows (not while a run is
+// going, not in the draws mode).
+bool GaranciaEllenorizheto(const TBontas& b);
+
 // The guarantee of the engine's breakdown with `hibapont` error points.
 GaranciaEredmeny BontasGaranciaja(const TBontas& b, const JeloltFeladat& feladat, int hibapont,
                                   std::size_t listaMax = 10);

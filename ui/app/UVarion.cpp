@@ -13,9 +13,10 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "app/UGaranciaParancsok.h"
+#include "base/ProgramVerzio.h"
 #include "files/AllomanyMuvelet.h"
 #include "files/FajlNevek.h"
-#include "base/ProgramVerzio.h"
 #include "files/SzamsorFajl.h"
 #include "app/UIkonok.h"
 #include "app/USugo.h"
@@ -68,6 +69,7 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     p.setColor(QPalette::Window, QColor(171, 171, 171));
     setPalette(p);
     MenukEpitese();
+    new TGaranciaParancsok(*this, *MenuObj(Menu::Bontas), u_);
     statusBar()->setSizeGripEnabled(false);
     velSzam_ = new TVelSzam(this, u_);
     qApp->installEventFilter(this);
