@@ -106,6 +106,9 @@ bool TBontas::BontasIndul(const BontasBemenet& be, Uzenetek& uzenetek,
     // matching draw once and ignores the error points.
     if (huzasMod_) e_ = 0;
     eloszlas_ = be.EloszlasDoboz && feltetelek_.EloszlasOpt && e_ > 0;
+    optimalizalt_ = be.Optimalizalt && e_ > 0;
+    optMag_ = be.OptimalisMag;
+    optIdo_ = be.OptimalisIdo;
 
     teljes_ = TeljBontSzelvszam(N, K);
     huzasok_ = be.Huzasok;

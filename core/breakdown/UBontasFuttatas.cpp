@@ -109,6 +109,7 @@ void TBontas::Futtatas() {
             OptBontStart();
         else
             Start();
+        if (optimalizalt_ && bontStatus_.load() == 1) Optimalizalas();
     }
     tickEngedve_.store(false);
     while (tickFut_.load()) std::this_thread::yield();
@@ -128,6 +129,11 @@ void TBontas::Megvar() {
 }
 
 void TBontas::Stop() {
+    // Stop during the optimised search keeps its best complete cover.
+    if (optFut_.load()) {
+        optAllapot_.Stop.store(true);
+        return;
+    }
     bontStatus_.store(0);
     hibaKor_.store(-1);
 }
@@ -169,6 +175,8 @@ BontasHaladas TBontas::Haladas() const {
     h.HibaKor = hibaKor_.load();
     h.BontStatus = bontStatus_.load();
     h.Bovites = bovul_.load();
+    h.Optimalizalas = optFut_.load();
+    h.OptimalisDb = optAllapot_.LegjobbDb.load();
     h.Eltelt = Eltelt();
     return h;
 }

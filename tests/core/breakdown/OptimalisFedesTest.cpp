@@ -256,3 +256,45 @@ TEST(GaranciaEllenorzes, VerdictTexts) {
 
 } // namespace
 } // namespace varion
+
+namespace varion {
+namespace {
+
+// The engine's own run with the search after the passes: fewer rows, the same guarantee,
+// and a Stop during the search keeps its best complete cover instead of ending the run.
+TEST(OptimalisBontas, TheEngineReplacesItsRowsAndStopKeepsACompleteCover) {
+    const Szamsor jelolt = Sorozat(13);
+    auto f = teszt::Keszlet({}, jelolt, 5);
+    FeltJelzoBeallitas(f, 1);
+    for (const bool megallit : {false, true}) {
+        teszt::RogzitoUzenetek u;
+        u.MindentElfogad();
+        TBontas b;
+        BontasBemenet be;
+        be.Jatek = 5;
+        be.JeloltSzamok = jelolt;
+        be.Feltetelek = &f;
+        be.Optimalizalt = true;
+        be.OptimalisMag = 9;
+        be.OptimalisIdo = megallit ? std::chrono::minutes(10) : std::chrono::milliseconds(500);
+        ASSERT_TRUE(b.BontasIndul(be, u, [] { return std::uint64_t{1} << 40; }));
+        b.SzalInditas();
+        if (megallit) {
+            while (b.Haladas().OptimalisDb == 0 || b.Haladas().OptimalisDb >= 98)
+                std::this_thread::yield();
+            EXPECT_TRUE(b.Haladas().Optimalizalas);
+            b.Stop();
+        }
+        b.Megvar();
+        EXPECT_EQ(b.GetBontStatus(), 1);
+        EXPECT_LT(b.GetTaroltNyerSzelv(), 98); // the passes store 98
+        const std::vector<Sor> sorok = MotorSorai(b);
+        EXPECT_TRUE(FedetlenOrakulum(5, jelolt, 5, 1, nullptr, sorok).empty());
+        std::int32_t osszes = 0;
+        for (int i = 0; i < 13; ++i) osszes += b.GetBontMutStat(i);
+        EXPECT_EQ(osszes, 5 * b.GetTaroltNyerSzelv());
+    }
+}
+
+} // namespace
+} // namespace varion
