@@ -1,6 +1,7 @@
 // `bontas`: a breakdown of the given numbers, or of a number-row file with its conditions;
 // its summary, optionally every variation, optionally saved as a breakdown file.
 #include <algorithm>
+#include <chrono>
 #include <iostream>
 #include <string>
 
@@ -9,6 +10,8 @@
 #include "Parancsok.h"
 #include "Valtozatok.h"
 #include "base/Datum.h"
+#include "base/Veletlen.h"
+#include "breakdown/OptimalisBontas.h"
 #include "conditions/Feltetelek.h"
 #include "files/AllomanyMuvelet.h"
 #include "files/BontasAtadas.h"
@@ -62,12 +65,51 @@ std::optional<std::string> SzamokbolSzamsor(const Argumentumok& a, int jatek, Sz
     return std::nullopt;
 }
 
+struct Optimalizalas {
+    std::uint64_t Mag = 0;
+    std::chrono::milliseconds Idokeret{10000};
+};
+
+// --mp SECONDS (default 10) and --mag SEED (default from the clock, printed either way).
+std::optional<Optimalizalas> OptimalizalasBeallitas(const Argumentumok& a,
+                                                    const SzamsorAdatok& sor) {
+    if (sor.Hibapont < 1) {
+        Hiba("--optimalizalt needs --hibapont 1.." +
+             std::to_string(std::min(3, sor.ValtozoSzamDb - 1)));
+        return std::nullopt;
+    }
+    if (HuzasMod(sor.Feltetelek)) {
+        Hiba("--optimalizalt does not apply when the breakdown stores past draws");
+        return std::nullopt;
+    }
+    Optimalizalas o;
+    o.Mag = OraMag() % 1000000000; // short enough to be typed back with --mag
+    if (const auto mp = a.Opcio("mp")) {
+        const auto v = EgeszSzam(*mp);
+        if (!v || *v < 1 || *v > 3600) {
+            Hiba("--mp must be 1..3600 seconds");
+            return std::nullopt;
+        }
+        o.Idokeret = std::chrono::seconds(*v);
+    }
+    if (const auto mag = a.Opcio("mag")) {
+        const auto v = EgeszSzam(*mag);
+        if (!v || *v < 0) {
+            Hiba("--mag must be a non-negative integer");
+            return std::nullopt;
+        }
+        o.Mag = static_cast<std::uint64_t>(*v);
+    }
+    return o;
+}
+
 } // namespace
 
 int Bontas(const std::vector<std::string>& args) {
     Argumentumok a;
-    if (auto h = Feldolgozas(args, {"jatek", "szamok", "fix", "hibapont", "tip", "huzasok", "ki"},
-                             {"eloszlas", "lista"}, a))
+    if (auto h = Feldolgozas(
+            args, {"jatek", "szamok", "fix", "hibapont", "tip", "huzasok", "ki", "mp", "mag"},
+            {"eloszlas", "lista", "optimalizalt"}, a))
         return Hiba(*h);
     if (!a.Poziciok.empty()) return Hiba("unexpected argument " + a.Poziciok.front());
     if (a.Van("tip") && (a.Van("szamok") || a.Van("fix")))
@@ -111,6 +153,13 @@ int Bontas(const std::vector<std::string>& args) {
         sor.Hibapont = *e;
     }
     if (a.Van("eloszlas")) sor.EloszlasOpt = true;
+    std::optional<Optimalizalas> opt;
+    if (a.Van("optimalizalt")) {
+        opt = OptimalizalasBeallitas(a, sor);
+        if (!opt) return 2;
+    } else if (a.Van("mp") || a.Van("mag")) {
+        return Hiba("--mp and --mag belong to --optimalizalt");
+    }
 
     FeltetelKeszlet feltetelek;
     feltetelek.Adatok = sor.Feltetelek;
@@ -137,9 +186,31 @@ int Bontas(const std::vector<std::string>& args) {
               << " változat tárolva, teljes bontás: " << bontas.TeljesSzelvszam()
               << ", időtartam: " << bontas.Idotartam().count() << " ms\n";
 
+    std::optional<BontasSorai> optimalis;
+    if (opt && bontas.GetBontStatus() == 1) {
+        const auto t0 = std::chrono::steady_clock::now();
+        FedesAllapot allapot;
+        const FedesEredmeny r = BontasOptimalizalasa(
+            bontas, BontasJeloltjei(bontas, be.Huzasok, be.ElsoHuzas, be.UtolsoHuzas), opt->Mag,
+            opt->Idokeret, allapot);
+        const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - t0);
+        if (r.TulNagy)
+            std::cerr << "the optimised reduction is too large for this breakdown; "
+                         "the rows above are kept\n";
+        optimalis = SorokMatrixa(r.Sorok, K, static_cast<int>(sor.Jelolt.size()));
+        std::cout << r.Sorok.size() << " változat tárolva optimalizálással (mag: " << opt->Mag
+                  << ", kiinduló: " << r.KezdoDb << ", alsó korlát: " << r.AlsoKorlat
+                  << "), időtartam: " << ms.count() << " ms\n";
+    }
+
     if (!a.Van("lista") && !a.Van("ki")) return 0;
     // The file's form of the breakdown is a copy of the matrix: made only when it is used.
-    const BontasAdatok adatok = BontasAdatokbol(bontas);
+    BontasAdatok adatok = BontasAdatokbol(bontas);
+    if (optimalis) {
+        adatok.Matrix = std::move(optimalis->Matrix);
+        adatok.BontMutStat = std::move(optimalis->BontMutStat);
+    }
     if (a.Van("lista")) ValtozatokKiirasa(sor, adatok);
     if (const auto ki = a.Opcio("ki"); ki && !AllomanyMentes(*ki, sor, &adatok, u)) return 2;
     return 0;

@@ -1,5 +1,5 @@
 // The subcommands of varion-cli. Each takes the arguments after its name and returns the
-// exit code: 0 success, 2 bad arguments or input.
+// exit code: 0 success, 2 bad arguments or input (`garancia`: 1 when the guarantee fails).
 #pragma once
 
 #include <string>
@@ -23,5 +23,6 @@ int ImportParancs(const std::vector<std::string>& args);      // Huzasok.cpp
 int HuzasokParancs(const std::vector<std::string>& args);     // Huzasok.cpp
 int StatisztikaParancs(const std::vector<std::string>& args); // Huzasok.cpp
 int ListaParancs(const std::vector<std::string>& args);       // Lista.cpp
+int GaranciaParancs(const std::vector<std::string>& args);    // Garancia.cpp
 
 } // namespace varion::cli

@@ -12,15 +12,17 @@ namespace {
 
 using varion::cli::ParancsLeiras;
 
-constexpr std::array<ParancsLeiras, 5> parancsok{{
+constexpr std::array<ParancsLeiras, 6> parancsok{{
     {"bontas",
      "(--jatek G --szamok a,b,... [--fix x,y] | --tip FILE.tip [--huzasok FILE.ldb]) "
-     "[--hibapont e] [--eloszlas] [--lista] [--ki FILE.top]",
+     "[--hibapont e [--optimalizalt [--mp S] [--mag SEED]]] [--eloszlas] [--lista] "
+     "[--ki FILE.top]",
      varion::cli::Bontas},
     {"import", "--jatek G FILE.csv --ki FILE.ldb", varion::cli::ImportParancs},
     {"huzasok", "--jatek G FILE.ldb", varion::cli::HuzasokParancs},
     {"statisztika", "--jatek G FILE.ldb [--tol a --ig b]", varion::cli::StatisztikaParancs},
     {"lista", "FILE.top [--huzasok FILE.ldb]", varion::cli::ListaParancs},
+    {"garancia", "FILE.top [--hibapont e] [--huzasok FILE.ldb]", varion::cli::GaranciaParancs},
 }};
 
 void Sugo() {

@@ -108,6 +108,9 @@ std::expected<void, InditasHiba> TBontas::BontasIndul(const BontasBemenet& be, U
     // matching draw once and ignores the error points.
     if (huzasMod_) e_ = 0;
     eloszlas_ = be.EloszlasDoboz && feltetelek_.EloszlasOpt && e_ > 0;
+    optimalizalt_ = be.Optimalizalt && e_ > 0;
+    optMag_ = be.OptimalisMag;
+    optIdo_ = be.OptimalisIdo;
 
     teljes_ = TeljBontSzelvszam(N, K);
     huzasok_ = be.Huzasok;

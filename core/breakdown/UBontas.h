@@ -23,6 +23,7 @@
 #include "base/Uzenetek.h"
 #include "breakdown/BontasEsemenyek.h"
 #include "breakdown/HibapontIndex.h"
+#include "breakdown/OptimalisFedes.h"
 #include "conditions/FeltVizsgalat.h"
 #include "conditions/Feltetelek.h"
 #include "game/Szamsor.h"
@@ -40,6 +41,11 @@ struct BontasBemenet {
     int ElsoHuzas = 1, UtolsoHuzas = 0;          // draw range, 1-based, inclusive
     double Datum = 0;                            // today, days since 30 December 1899
     ProgramVerzio Verzio = SajatVerzio();
+    // After the passes, search a smaller cover with the same guarantee (error points only,
+    // not in the draws mode) for at most `OptimalisIdo`, seeded by `OptimalisMag`.
+    bool Optimalizalt = false;
+    std::uint64_t OptimalisMag = 1;
+    std::chrono::milliseconds OptimalisIdo{10000};
 };
 
 // Free physical memory in bytes (MemAvailable on Linux; tests inject their own). Nothing
@@ -82,6 +88,8 @@ struct BontasHaladas {
     std::uint8_t BontStatus = 0;
     bool Bovites = false; // the matrix is being extended ("A bontás tömbjének kiterjesztése.")
     std::chrono::milliseconds Eltelt{0};
+    bool Optimalizalas = false;   // the optimised search is running
+    std::int32_t OptimalisDb = 0; // its smallest complete cover so far (0 before the first)
 };
 
 // C(n, k) by the engine's own formula (64-bit; k >= 2).
@@ -136,6 +144,10 @@ public:
     bool BontStatVizsg();
     // Trims the matrix to the rows in use. False (nothing done) while the worker runs.
     bool BontMatrixOpt();
+    // The optimised search over the finished passes; the rows are replaced by its result.
+    void Optimalizalas();
+    std::uint64_t OptimalisMag() const { return optMag_; }
+    bool Optimalizalt() const { return optimalizalt_; }
 
     // --- reading a breakdown ------------------------------------------------------------
     std::uint8_t GetBontasMatrix(std::int32_t sor, int oszlop) const {
@@ -262,6 +274,11 @@ private:
     std::chrono::milliseconds idotartam_{0};
     std::string vegeUzenet_;
     std::thread szal_;
+    bool optimalizalt_ = false;
+    std::uint64_t optMag_ = 0;
+    std::chrono::milliseconds optIdo_{10000};
+    FedesAllapot optAllapot_;
+    std::atomic<bool> optFut_{false};
 };
 
 } // namespace varion

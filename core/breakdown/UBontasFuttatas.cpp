@@ -112,6 +112,7 @@ void TBontas::Futtatas() {
                 OptBontStart();
             else
                 Start();
+            if (optimalizalt_ && bontStatus_.load() == 1) Optimalizalas();
         } catch (const std::bad_alloc&) {
             // The rows stored so far stay as they are; the run ends as if stopped.
             Stop();
@@ -151,6 +152,11 @@ void TBontas::Megvar() {
 }
 
 void TBontas::Stop() {
+    // Stop during the optimised search keeps its best complete cover.
+    if (optFut_.load()) {
+        optAllapot_.Stop.store(true);
+        return;
+    }
     bontStatus_.store(0);
     hibaKor_.store(-1);
 }
@@ -196,6 +202,8 @@ BontasHaladas TBontas::Haladas() const {
     h.HibaKor = hibaKor_.load();
     h.BontStatus = bontStatus_.load();
     h.Bovites = bovul_.load();
+    h.Optimalizalas = optFut_.load();
+    h.OptimalisDb = optAllapot_.LegjobbDb.load();
     h.Eltelt = Eltelt();
     return h;
 }

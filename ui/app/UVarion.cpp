@@ -14,6 +14,7 @@
 #include <QToolTip>
 
 #include "app/UBontasParancsok.h"
+#include "app/UGaranciaParancsok.h"
 #include "app/UIkonok.h"
 #include "app/UListaParancsok.h"
 #include "app/UNyomtatasParancsok.h"
@@ -72,6 +73,7 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     p.setColor(QPalette::Window, QColor(171, 171, 171));
     setPalette(p);
     MenukEpitese();
+    new TGaranciaParancsok(*this, *MenuObj(Menu::Bontas), u_);
     statusBar()->setSizeGripEnabled(false);
     // The toast first, then the breakdown window and the conditions window.
     uzenetAblak_ = new TUzenetAblak(this);
