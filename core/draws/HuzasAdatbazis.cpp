@@ -26,7 +26,8 @@ std::string_view HuzasHiba(int jatek, std::int32_t ev, std::int32_t het,
     if (het < 1 || het > 53) return "érvénytelen hét";
     const int maxSzam = MaxSzamJatek(jatek);
     const std::size_t sorHossz = static_cast<std::size_t>(jatek);
-    if (szamok.size() < static_cast<std::size_t>(RekordSzamDbJatek(jatek))) return "hiányos számsor";
+    if (szamok.size() < static_cast<std::size_t>(RekordSzamDbJatek(jatek)))
+        return "hiányos számsor";
     for (std::size_t kezd = 0; kezd + sorHossz <= szamok.size(); kezd += sorHossz) {
         const auto sor = szamok.subspan(kezd, sorHossz);
         for (std::size_t i = 0; i < sor.size(); ++i) {
@@ -86,8 +87,8 @@ std::string Figyelmeztetes(const std::vector<std::pair<int, std::string_view>>& 
         s += "A lottóhúzások adatbázisában sérült húzások vannak, ezek kimaradtak:\r";
         constexpr std::size_t Lista = 10;
         for (std::size_t i = 0; i < serultek.size() && i < Lista; ++i)
-            s += "   " + std::to_string(serultek[i].first) + ". húzás: " +
-                 std::string(serultek[i].second) + "\r";
+            s += "   " + std::to_string(serultek[i].first) +
+                 ". húzás: " + std::string(serultek[i].second) + "\r";
         if (serultek.size() > Lista)
             s += "   és további " + std::to_string(serultek.size() - Lista) + " húzás\r";
     }
@@ -125,7 +126,8 @@ bool HuzasAdatbazis::Beolvasas(std::span<const std::uint8_t> adat, int jatek) {
         const std::int32_t ev = static_cast<std::uint16_t>(ev16);
         for (int k = 0; k < szamDb; ++k)
             szamok[static_cast<std::size_t>(k)] = maradekBajt[static_cast<std::size_t>(k)];
-        const auto sz = std::span<const std::int32_t>(szamok).first(static_cast<std::size_t>(szamDb));
+        const auto sz =
+            std::span<const std::int32_t>(szamok).first(static_cast<std::size_t>(szamDb));
         // A damaged draw never reaches the statistics or the conditions; the warning names
         // it by its place in the file.
         if (const auto hiba = HuzasHiba(jatek, ev, het, sz); !hiba.empty()) {
@@ -148,7 +150,7 @@ bool HuzasAdatbazis::Beolvasas(std::span<const std::uint8_t> adat, int jatek) {
     AdatbazisModositva = false;
     bakKell_ = !serultek.empty() || maradek > 0;
     figyelmeztetes_ = bakKell_ ? Figyelmeztetes(serultek, maradek,
-                                                 BakFajl(AdatbazisFajl(jatek)).filename().string())
+                                                BakFajl(AdatbazisFajl(jatek)).filename().string())
                                : std::string();
     TartomanyokAlaphelyzet();
     return true;
@@ -175,7 +177,7 @@ BetoltesEredmeny HuzasAdatbazis::HuzasokBe(const std::filesystem::path& fajl, in
 }
 
 std::optional<std::vector<std::uint8_t>> HuzasAdatbazis::Kodolas(const ProgramVerzio& verzio,
-                                                                  int* hibas) const {
+                                                                 int* hibas) const {
     for (int i = 0; i < HuzasDb(); ++i) {
         const auto s = Sor(i);
         if (!HuzasHiba(jatek_, s[1], s[2], s.subspan(3)).empty()) {
@@ -205,9 +207,10 @@ bool HuzasAdatbazis::AdatbazisMentese(const std::filesystem::path& fajl,
     const auto adat = Kodolas(verzio);
     std::error_code ec;
     // What the loaded file held beyond the table is kept once, before it is replaced.
-    const bool bakRendben = !bakKell_ || !std::filesystem::exists(fajl, ec) ||
-                            std::filesystem::copy_file(
-                                fajl, BakFajl(fajl), std::filesystem::copy_options::overwrite_existing, ec);
+    const bool bakRendben =
+        !bakKell_ || !std::filesystem::exists(fajl, ec) ||
+        std::filesystem::copy_file(fajl, BakFajl(fajl),
+                                   std::filesystem::copy_options::overwrite_existing, ec);
     if (!adat || !bakRendben || !io::BiztosMentes(fajl, *adat, hibaUtan)) {
         u.HibaUzenet(AdatbazisIrasHibaSzoveg);
         return false;

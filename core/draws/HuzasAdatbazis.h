@@ -111,7 +111,8 @@ public:
     // empty table of the new game otherwise.
     BetoltesEredmeny HuzasokBe(const std::filesystem::path& fajl, int jatek, Uzenetek& u);
     // The same from bytes already read. Damaged records and a partial record at the end
-    // are left out and described in BetoltesiFigyelmeztetes(); false only when the header is missing.
+    // are left out and described in BetoltesiFigyelmeztetes(); false only when the header is
+    // missing.
     bool Beolvasas(std::span<const std::uint8_t> adat, int jatek);
     // What the last load left out, as the warning the player sees; empty when nothing.
     const std::string& BetoltesiFigyelmeztetes() const { return figyelmeztetes_; }

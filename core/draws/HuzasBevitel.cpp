@@ -180,7 +180,8 @@ Huzas SzamsorBevitel::Rekord(int ev, int het) const {
     h.Het = het;
     for (int r = 0; r < (jatek_ == 7 ? 2 : 1); ++r)
         for (std::size_t i = 0; i < cellak_[r].size(); ++i)
-            h.Szamok[static_cast<std::size_t>(r * 7) + i] = static_cast<std::uint8_t>(cellak_[r][i]);
+            h.Szamok[static_cast<std::size_t>(r * 7) + i] =
+                static_cast<std::uint8_t>(cellak_[r][i]);
     return h; // game 6 without a plus number: the seventh byte stays 0
 }
 

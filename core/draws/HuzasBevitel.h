@@ -56,7 +56,9 @@ public:
     int Jatek() const { return jatek_; }
     int CellaDb() const { return cellaDb_; }
     int SzamsorSorszam() const { return sorszam_; } // 1 or 2
-    const std::vector<int>& Cellak(int sor) const { return cellak_[static_cast<std::size_t>(sor - 1)]; }
+    const std::vector<int>& Cellak(int sor) const {
+        return cellak_[static_cast<std::size_t>(sor - 1)];
+    }
     // The numbers marked on the ticket for the row being entered.
     const std::vector<int>& Jeloltek() const { return jelolt_; }
     bool Jelolt(int szam) const;

@@ -92,8 +92,8 @@ std::string Osszeg(std::span<const int> sor) {
 std::string RiportSzoveg(int jatek, const std::array<int, 4>& stat, std::span<const int> sor) {
     std::string s = " Összes húzás alapján\r";
     for (int i = 3; i >= 0; --i)
-        s += "   - " + std::to_string(jatek - 3 + i) + " találat:" +
-             Szam6(stat[static_cast<std::size_t>(i)]) + "\r";
+        s += "   - " + std::to_string(jatek - 3 + i) +
+             " találat:" + Szam6(stat[static_cast<std::size_t>(i)]) + "\r";
     return s + Osszeg(sor);
 }
 
@@ -147,8 +147,8 @@ std::string KeresesSzoveg(int jatek, Tartomany t, int n, const KeresettSor& k,
         for (int i = jelolt - (jatek - 3); i >= 0; --i) {
             if (jatek == 6 && i == 2 && k.Plusz > 0)
                 s += "  »" + std::to_string(5) + "+1 találat:" + Szam6(sz.OtPluszEgy) + "\r";
-            s += "  » " + std::to_string(jatek - 3 + i) + "  találat:" +
-                 Szam6(sz.Db[static_cast<std::size_t>(i)]) + "\r";
+            s += "  » " + std::to_string(jatek - 3 + i) +
+                 "  találat:" + Szam6(sz.Db[static_cast<std::size_t>(i)]) + "\r";
         }
     }
     if (jelolt > 1) s += Osszeg(k.Szamok);
@@ -157,13 +157,12 @@ std::string KeresesSzoveg(int jatek, Tartomany t, int n, const KeresettSor& k,
 
 std::vector<KeresBejegyzes> KeresBoxBejegyzesek(int jatek, const KeresesSzamlalo& sz) {
     std::vector<KeresBejegyzes> b;
-    const int osztalyok = static_cast<int>(std::count_if(sz.Db.begin(), sz.Db.end(),
-                                                         [](int v) { return v > 0; })) +
-                          (sz.OtPluszEgy > 0 ? 1 : 0);
+    const int osztalyok =
+        static_cast<int>(std::count_if(sz.Db.begin(), sz.Db.end(), [](int v) { return v > 0; })) +
+        (sz.OtPluszEgy > 0 ? 1 : 0);
     if (osztalyok > 1) b.push_back({"Minden találat", 0});
     for (int i = 3; i >= 0; --i) {
-        if (jatek == 6 && i == 3 && sz.OtPluszEgy > 0)
-            b.push_back({Jobbra("5+1 találat", 13), -1});
+        if (jatek == 6 && i == 3 && sz.OtPluszEgy > 0) b.push_back({Jobbra("5+1 találat", 13), -1});
         if (sz.Db[static_cast<std::size_t>(i)] > 0)
             b.push_back({Jobbra(std::to_string(jatek - 3 + i) + "   találat", 15), jatek - 3 + i});
     }
@@ -207,8 +206,8 @@ KeresHely Kereses(const HuzasMaszkok& m, Tartomany t, const KeresettSor& k, Kere
         return {};
     };
     const bool fel = irany == KeresIrany::Elso || irany == KeresIrany::Kovetkezo;
-    int d = irany == KeresIrany::Elso       ? elso
-            : irany == KeresIrany::Utolso   ? utolso
+    int d = irany == KeresIrany::Elso        ? elso
+            : irany == KeresIrany::Utolso    ? utolso
             : irany == KeresIrany::Kovetkezo ? std::max(aktualis + 1, elso)
                                              : std::min(aktualis - 1, utolso);
     for (; fel ? d <= utolso : d >= elso; d += fel ? 1 : -1)
@@ -223,7 +222,7 @@ KeresGombSugok KeresSugok(KeresTalalat c, bool elore, bool vissza) {
     KeresGombSugok s;
     if (elore) {
         s.Kovetkezo = mind ? " Ugrás a következő n találatos számsorra. "
-                               : " Ugrás a következő " + n + " találatos számsorra. ";
+                           : " Ugrás a következő " + n + " találatos számsorra. ";
         s.Utolso = " Ugrás az utolsó " + n + " találatos " + ra;
     } else {
         s.Kovetkezo = s.Utolso = " Az utolsó " + n + " találatos számsor van kiválasztva. ";

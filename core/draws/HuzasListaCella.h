@@ -27,7 +27,7 @@ struct ListaAllapot {
     int KijeloltHuzas = 1;  // grid row of the selected draw (its draw number)
     int KijeloltOszlop = 1; // last selected column
     bool KeresesNyitva = false;
-    Tartomany Lista;        // the search's range
+    Tartomany Lista; // the search's range
 };
 
 // The header cell of column `oszlop`.

@@ -17,11 +17,13 @@
 #include "files/FajlNevek.h"
 #include "base/ProgramVerzio.h"
 #include "files/SzamsorFajl.h"
+#include "app/UAdatbazisParancsok.h"
 #include "app/UIkonok.h"
 #include "app/USugo.h"
 #include "app/UUzenetek.h"
 #include "breakdown/UBontMegsz.h"
 #include "draws/HuzasStatisztika.h"
+#include "draws/UHuzSzama.h"
 #include "game/Jatek.h"
 #include "game/UFoszelveny.h"
 #include "game/UVelSzam.h"
@@ -70,7 +72,19 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     MenukEpitese();
     statusBar()->setSizeGripEnabled(false);
     velSzam_ = new TVelSzam(this, u_);
+    adb_ = new UAdatbazisParancsok(this, huzasDb_, allapot_, beall_, u_, programKonyvtar_, [this] {
+        if (foszelveny_) foszelveny_->Megjelenites();
+        ParancsokSzinkron();
+    });
+    QMenu* adatbazis = MenuObj(Menu::Adatbazis);
+    adatbazis->insertSeparator(Akcio(Parancs::AdbNyomtatas));
+    adatbazis->insertAction(Akcio(Parancs::AdbNyomtatas), adb_->ImportAkcio());
+    adatbazis->insertAction(Akcio(Parancs::AdbNyomtatas), adb_->FrissitesAkcio());
     qApp->installEventFilter(this);
+}
+
+HuzasTartomanyok& TFoablak::Tartomanyok() {
+    return adb_->HuzSzama().Tartomanyok();
 }
 
 TFoablak::~TFoablak() {
@@ -264,6 +278,7 @@ void TFoablak::Vegrehajt(Parancs p) {
                                .arg(Qs(VerzioSzoveg(SajatVerzio()))));
         break;
     default:
+        if (adb_->Vegrehajt(p)) break;
         break; // the windows of these commands come later
     }
     ParancsokSzinkron();
@@ -346,12 +361,11 @@ void TFoablak::AdatbazisBetoltes() {
     const auto e =
         huzasDb_.HuzasokBe(programKonyvtar_ / AdatbazisFajl(beall_.Jatek), beall_.Jatek, u_);
     vanAdatbazis_ = e == BetoltesEredmeny::Rendben;
-    if (vanAdatbazis_) {
+    if (vanAdatbazis_)
         allapot_.VanAdatbazisAction();
-        tartomanyok_.MindenHuzas(huzasDb_.HuzasDb());
-    } else {
+    else
         allapot_.NincsAdatbazisAction();
-    }
+    adb_->Betoltve();
 }
 
 void TFoablak::JatekValtas(int jatek) {
@@ -360,7 +374,8 @@ void TFoablak::JatekValtas(int jatek) {
     FeltetelekTorlese();
     beall_.Jatek = jatek;
     VarionIni();
-    huzasDb_.HuzTorlesEng(programKonyvtar_ / AdatbazisFajl(huzasDb_.Jatek()), SajatVerzio(), u_);
+    adb_->HuzTorlesEng();
+    adb_->JatekValtasElott();
     vanAdatbazis_ = false;
     FoszelvenyEpitese();
     AdatbazisBetoltes();
@@ -380,7 +395,7 @@ void TFoablak::closeEvent(QCloseEvent* e) {
         BeallitasIras(programKonyvtar_ / std::string(BeallitasFajlNev), beall_,
                       JatekKonyvtar().string(), u_);
     FeltetelekTorlese();
-    huzasDb_.HuzTorlesEng(programKonyvtar_ / AdatbazisFajl(huzasDb_.Jatek()), SajatVerzio(), u_);
+    adb_->HuzTorlesEng();
     e->accept();
 }
 
@@ -405,7 +420,7 @@ void TFoablak::BackMentese() {
         TipMentes(back,
                   SzamsorFelvetel(foszelveny_->Foszelveny().Szamok(), feltetelek_.Adatok,
                                   feltetelek_.FeltetelJelzo, feltetelek_.EloszlasOpt != 0,
-                                  tartomanyok_.Get(TartomanyFajta::Bontas)),
+                                  Tartomanyok().Get(TartomanyFajta::Bontas)),
                   u_);
     } else if (!allapot_[Parancs::Visszatoltes].Engedelyezve && fs::exists(back, ec)) {
         VisszatoltesAjanlasa();
@@ -422,8 +437,8 @@ std::optional<std::vector<int>> TFoablak::HuzasStatisztika(NezetMod m) {
     if (!vanAdatbazis_ || huzasDb_.Ures()) return std::nullopt;
     const auto ertekek =
         m == NezetMod::Hanyszor
-            ? HanyszorHuztak(huzasDb_, tartomanyok_.Get(TartomanyFajta::Statisztika))
-            : HanyHuzasOta(huzasDb_, tartomanyok_.Get(TartomanyFajta::Statisztika));
+            ? HanyszorHuztak(huzasDb_, Tartomanyok().Get(TartomanyFajta::Statisztika))
+            : HanyHuzasOta(huzasDb_, Tartomanyok().Get(TartomanyFajta::Statisztika));
     return std::vector<int>(ertekek.begin(), ertekek.end());
 }
 

@@ -25,6 +25,7 @@ namespace varion::ui {
 class TFoszelvenyAblak;
 class TVelSzam;
 class TSugoAblak;
+class UAdatbazisParancsok;
 
 class TFoablak final : public QMainWindow, public FoszelvenyKornyezet {
     Q_OBJECT
@@ -43,8 +44,9 @@ public:
     std::filesystem::path JatekKonyvtar() const;
     bool VanAdatbazis() const { return vanAdatbazis_; }
     const HuzasAdatbazis& Huzasok() const { return huzasDb_; }
-    // The three draw ranges (the ticket's statistics first).
-    HuzasTartomanyok& Tartomanyok() { return tartomanyok_; }
+    // The three draw ranges (the ticket's statistics first), owned by the range dialog.
+    HuzasTartomanyok& Tartomanyok();
+    UAdatbazisParancsok& Adatbazis() { return *adb_; }
     TBontas& Bontas() { return bontas_; }
     FeltetelKeszlet& Feltetelek() { return feltetelek_; }
     // The last-breakdown backup, run before the conditions are cleared.
@@ -90,7 +92,6 @@ private:
     InditasPlatform& platform_;
     Veletlen& veletlen_;
     HuzasAdatbazis huzasDb_;
-    HuzasTartomanyok tartomanyok_;
     TBontas bontas_;
     FeltetelKeszlet feltetelek_;
     Beallitasok beall_;
@@ -101,6 +102,7 @@ private:
     std::unique_ptr<TFoszelvenyAblak> foszelveny_;
     TVelSzam* velSzam_ = nullptr;
     TSugoAblak* sugoAblak_ = nullptr;
+    UAdatbazisParancsok* adb_ = nullptr;
     QString betoltendo_;
     bool vanAdatbazis_ = false;
     bool vanSugo_ = false;

@@ -130,7 +130,8 @@ TEST(HuzasAdatbazis, UresEsHibasFajlok) {
         EXPECT_EQ(masik.HuzasDb(), 0);
     }
     HuzasAdatbazis ket;
-    ASSERT_TRUE(ket.Beolvasas(Fajl(7, {H(2000, 1, {1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 7})}), 7));
+    ASSERT_TRUE(
+        ket.Beolvasas(Fajl(7, {H(2000, 1, {1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 7})}), 7));
     EXPECT_EQ(ket.HuzasDb(), 1) << "the two rows of a week may share numbers";
 }
 

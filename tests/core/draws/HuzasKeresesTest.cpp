@@ -33,10 +33,10 @@ int Kozos(const HuzasAdatbazis& db, int d, int oszlop, const std::vector<int>& s
 }
 
 TEST(HuzasKereses, HatoslottoPluszSzamEsOsztalyok) {
-    const auto db = Tabla(6, {{1, 2, 3, 4, 5, 6, 7},     // 6 hits
-                              {1, 2, 3, 4, 5, 9, 40},    // 5+1
-                              {1, 2, 3, 4, 5, 10, 0},    // 5
-                              {1, 2, 3, 11, 12, 13, 0},  // 3
+    const auto db = Tabla(6, {{1, 2, 3, 4, 5, 6, 7},    // 6 hits
+                              {1, 2, 3, 4, 5, 9, 40},   // 5+1
+                              {1, 2, 3, 4, 5, 10, 0},   // 5
+                              {1, 2, 3, 11, 12, 13, 0}, // 3
                               {20, 21, 22, 23, 24, 25, 0}});
     HuzasMaszkok m;
     m.Frissites(db);
@@ -63,14 +63,13 @@ TEST(HuzasKereses, HatoslottoPluszSzamEsOsztalyok) {
     EXPECT_EQ(Kereses(m, {3, 5}, k, minden, KeresIrany::Utolso, 4).Huzas, 3);
     EXPECT_EQ(Kereses(m, {4, 5}, k, minden, KeresIrany::Elso, 4).Huzas, 3)
         << "a hit on the first draw of the range";
-    EXPECT_EQ(KeresesSzoveg(6, {1, 5}, 5, k, sz),
-              " Az összes eddigi lottóhúzás alapján\r"
-              "  » 6  találat:     1\r"
-              "  »5+1 találat:     1\r"
-              "  » 5  találat:     1\r"
-              "  » 4  találat:      \r"
-              "  » 3  találat:     1\r"
-              " Számsor összege:  21");
+    EXPECT_EQ(KeresesSzoveg(6, {1, 5}, 5, k, sz), " Az összes eddigi lottóhúzás alapján\r"
+                                                  "  » 6  találat:     1\r"
+                                                  "  »5+1 találat:     1\r"
+                                                  "  » 5  találat:     1\r"
+                                                  "  » 4  találat:      \r"
+                                                  "  » 3  találat:     1\r"
+                                                  " Számsor összege:  21");
     const auto s = KeresSugok(ot, true, false);
     EXPECT_EQ(s.Kovetkezo, " Ugrás a következő 5 találatos számsorra. ");
     EXPECT_EQ(s.Utolso, " Ugrás az utolsó 5 találatos számsorára. ");
@@ -103,8 +102,9 @@ TEST(HuzasKereses, ValodiTortenetMindenOsztalyElorreEsVissza) {
     const auto a = io::FajlBeolvasas(std::filesystem::path(VARION_SHARED_DATA) / "otos.csv");
     if (!a) GTEST_SKIP() << "no draw history here";
     HuzasAdatbazis db(5);
-    ASSERT_EQ(HuzasImport(db, std::string_view(reinterpret_cast<const char*>(a->data()), a->size())),
-              3441);
+    ASSERT_EQ(
+        HuzasImport(db, std::string_view(reinterpret_cast<const char*>(a->data()), a->size())),
+        3441);
     HuzasMaszkok m;
     m.Frissites(db);
     const std::vector<int> sor{db.Szamok(1000)[0], db.Szamok(1000)[1], db.Szamok(1000)[2],

@@ -36,7 +36,8 @@ std::vector<std::uint8_t> Varhato(int jatek, const std::vector<Huzas>& huzasok) 
         iro.Int32(++n);
         iro.Int16(static_cast<std::int16_t>(h.Ev));
         iro.Byte(static_cast<std::uint8_t>(h.Het));
-        for (int k = 0; k < RekordSzamDbJatek(jatek); ++k) iro.Byte(h.Szamok[static_cast<std::size_t>(k)]);
+        for (int k = 0; k < RekordSzamDbJatek(jatek); ++k)
+            iro.Byte(h.Szamok[static_cast<std::size_t>(k)]);
         iro.Nullak(17 - static_cast<std::size_t>(RekordSzamDbJatek(jatek)));
     }
     return iro.Adat();
@@ -194,7 +195,8 @@ TEST(HuzasSzerkesztes, ImportEgyLepesAVisszavonasban) {
 
 TEST(HuzasBevitel, HetekEsEvekMuveletenkent) {
     HuzasAdatbazis db(5);
-    ASSERT_TRUE(db.Beolvasas(Varhato(5, {H(2019, 51, {1, 2, 3, 4, 5}), H(2019, 52, {1, 2, 3, 4, 6})}), 5));
+    ASSERT_TRUE(
+        db.Beolvasas(Varhato(5, {H(2019, 51, {1, 2, 3, 4, 5}), H(2019, 52, {1, 2, 3, 4, 6})}), 5));
     db.Kijeloles(2);
     db.BovitesKezdes();
     auto kr = Kornyezet(db, HuzasMuvelet::Bovites, db.MuvRekord, {});

@@ -1,0 +1,187 @@
+#include <QApplication>
+#include <QTest>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+#include "app/UAdatbazisParancsok.h"
+#include "app/UVarion.h"
+#include "draws/HuzasImport.h"
+#include "draws/UHuzBe.h"
+#include "draws/UHuzKeresSzelveny.h"
+#include "draws/UHuzLista.h"
+#include "draws/UHuzSzama.h"
+#include "game/USzelveny.h"
+#include "io/FajlMentes.h"
+#include "support/IdeiglenesMappa.h"
+#include "support/RogzitoUzenetek.h"
+#include "support/SorozatVeletlen.h"
+
+namespace varion::ui {
+namespace {
+
+namespace fs = std::filesystem;
+using teszt::RogzitoUzenetek;
+using enum UzenetTipus;
+
+struct Gep : InditasPlatform {
+    std::optional<std::uint64_t> SzabadMemoria() override { return 1ull << 32; }
+    bool VanEger() override { return true; }
+};
+
+const std::string Otos = "2020;3;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;11;12;13;14;15\r\n"
+                         "2020;2;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;1;2;3;4;6\r\n"
+                         "2020;1;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;1;2;3;4;5\r\n";
+
+// The program with a draw file of game 5 made from `csv` (empty: no draws).
+struct Program {
+    teszt::IdeiglenesMappa mappa;
+    RogzitoUzenetek u;
+    Gep gep;
+    teszt::SorozatVeletlen v{{7, 13, 30}};
+    std::unique_ptr<TFoablak> ablak;
+
+    explicit Program(const std::string& csv = Otos) {
+        const fs::path res = VARION_RESOURCES;
+        fs::copy(res / "Help", mappa.Utvonal / "Help");
+        fs::copy(res / "Dat", mappa.Utvonal / "Dat");
+        HuzasAdatbazis db(5);
+        if (!csv.empty()) {
+            EXPECT_TRUE(HuzasImport(db, csv));
+        }
+        EXPECT_TRUE(io::BiztosMentes(mappa.Utvonal / "Dat/Huzas5.ldb", *db.Kodolas({1, 0, 0, 0})));
+        ablak = std::make_unique<TFoablak>(mappa.Utvonal, u, gep, v);
+        u.MindentElfogad();
+        EXPECT_TRUE(ablak->Inditas());
+        u.Torles();
+        u.MindentElfogad(false);
+    }
+    UAdatbazisParancsok& A() { return ablak->Adatbazis(); }
+    THuzLista& L() { return A().Lista(); }
+    THuzBe& B() { return A().HuzBe(); }
+    void Katt(TSzelveny& sz, int n) {
+        QTest::mouseClick(sz.CellaTer(), Qt::LeftButton, {}, sz.CellaKozep(n));
+    }
+};
+
+TEST(HuzLista, BovitesVisszavonasEsMentesiKerdesJatekValtaskor) {
+    Program p;
+    p.ablak->Akcio(Parancs::AdbListazas)->trigger();
+    ASSERT_TRUE(p.L().isVisible()) << p.ablak->Akcio(Parancs::AdbListazas)->isEnabled() << " "
+                                   << p.ablak->VanAdatbazis() << " " << p.u.Szovegek().size();
+    EXPECT_EQ(p.L().HuzTabla()->model()->rowCount(), 3);
+    EXPECT_EQ(p.L().HuzTabla()->model()->data(p.L().HuzTabla()->model()->index(2, 0)).toString(),
+              QStringLiteral("3."));
+    EXPECT_EQ(p.L().SegedSzelveny()->windowTitle(), QStringLiteral("  A(z) 1. húzás számsora"));
+    EXPECT_FALSE(p.ablak->Akcio(Parancs::AdbMentes)->isEnabled());
+
+    p.L().Gomb("BovitesGomb")->click();
+    ASSERT_TRUE(p.B().isVisible());
+    EXPECT_EQ(p.B().windowTitle(), QStringLiteral("  Új húzás beolvasása"));
+    EXPECT_EQ(p.B().EvBe()->value(), 2020);
+    EXPECT_FALSE(p.B().EvBe()->isEnabled());
+    EXPECT_EQ(p.B().HetBe()->minimum(), 3);
+    EXPECT_EQ(p.B().HetBe()->value(), 4);
+    for (int n : {40, 20, 30, 10}) p.Katt(*p.B().BeSzelveny(), n);
+    EXPECT_FALSE(p.B().RendbenGomb()->isEnabled());
+    p.Katt(*p.B().BeSzelveny(), 50);
+    p.Katt(*p.B().BeSzelveny(), 60); // a sixth number is refused
+    EXPECT_EQ(p.B().Szamsor(1)->item(0, 4)->text(), QStringLiteral("50"));
+    ASSERT_TRUE(p.B().RendbenGomb()->isEnabled());
+    p.B().RendbenGomb()->click();
+    EXPECT_FALSE(p.B().isVisible());
+    EXPECT_EQ(p.ablak->Huzasok().HuzasDb(), 4);
+    EXPECT_EQ(p.ablak->Huzasok().Ertek(3, 3), 10);
+    EXPECT_TRUE(p.ablak->Akcio(Parancs::AdbMentes)->isEnabled());
+    EXPECT_EQ(p.ablak->Tartomanyok().Get(TartomanyFajta::Statisztika), (Tartomany{1, 4}));
+    EXPECT_TRUE(p.L().Gomb("VisszaGomb")->isEnabled());
+    EXPECT_EQ(p.L().Gomb("VisszaGomb")->toolTip(), QStringLiteral("Előző módosítás visszavonása."));
+
+    p.L().Gomb("VisszaGomb")->click();
+    EXPECT_EQ(p.ablak->Huzasok().HuzasDb(), 3);
+    EXPECT_EQ(p.L().HuzTabla()->model()->rowCount(), 3);
+    EXPECT_TRUE(p.L().Gomb("MegseGomb")->isEnabled());
+    p.L().Gomb("MegseGomb")->click();
+    EXPECT_EQ(p.ablak->Huzasok().HuzasDb(), 4);
+
+    // The game switch asks to save the changed draws; yes writes them.
+    p.u.Var(FigyelmeztetoKerdes,
+            "Módosította, de nem mentette a lottóhúzások adatbázisát!\r\rMenti a módosításokat?",
+            true)
+        .Var(Informacio, "Adatbázis elmentve.");
+    p.ablak->JatekValtas(6);
+    EXPECT_TRUE(p.u.ElfogyottAForgatokonyv());
+    EXPECT_FALSE(p.L().isVisible());
+    HuzasAdatbazis ujra(5);
+    ASSERT_TRUE(ujra.Beolvasas(*io::FajlBeolvasas(p.mappa.Utvonal / "Dat/Huzas5.ldb"), 5));
+    EXPECT_EQ(ujra.HuzasDb(), 4);
+}
+
+TEST(HuzLista, UresAdatbazisbolIsBovithetoAMaiHettel) {
+    Program p("");
+    p.ablak->Akcio(Parancs::AdbListazas)->trigger();
+    EXPECT_FALSE(p.L().Gomb("TorlesGomb")->isEnabled());
+    EXPECT_FALSE(p.L().Gomb("ModositasGomb")->isEnabled());
+    p.B().Ma = {2024, 17};
+    p.L().Gomb("BovitesGomb")->click();
+    EXPECT_EQ(p.B().EvBe()->value(), 2024);
+    EXPECT_EQ(p.B().HetBe()->value(), 17);
+    p.B().MegsemGomb()->click();
+    EXPECT_EQ(p.ablak->Huzasok().HuzasDb(), 0);
+    EXPECT_FALSE(p.ablak->Akcio(Parancs::AdbMentes)->isEnabled());
+}
+
+TEST(HuzLista, KeresesEsTartomanyDialogus) {
+    Program p;
+    p.ablak->Akcio(Parancs::Kereses)->trigger();
+    auto* k = p.A().Kereses();
+    ASSERT_NE(k, nullptr);
+    for (int n : {1, 2, 3, 4, 5}) k->Jeloles(n);
+    EXPECT_EQ(k->Szamlalo().Db, (std::array<int, 4>{0, 0, 1, 1}));
+    ASSERT_TRUE(p.L().KeresPanelObj()->isVisible());
+    EXPECT_EQ(p.L().KeresBox()->count(), 3);
+    EXPECT_EQ(p.L().Allapot().KijeloltHuzas, 1) << "the first hit";
+    p.L().KeresGomb(KeresIrany::Kovetkezo)->click();
+    EXPECT_EQ(p.L().Allapot().KijeloltHuzas, 2);
+    EXPECT_FALSE(p.L().KeresGomb(KeresIrany::Kovetkezo)->isEnabled());
+    EXPECT_EQ(p.L().KeresGomb(KeresIrany::Kovetkezo)->toolTip(),
+              QStringLiteral("Az utolsó n találatos számsor van kiválasztva."));
+
+    // The range dialog: a 0 typed as first draw becomes 1, too large a last the count.
+    auto& d = p.A().HuzSzama();
+    d.Elokeszites(TartomanyFajta::Kereses);
+    d.show();
+    EXPECT_EQ(d.Cim()->text(), QStringLiteral("Számsor keresése az adatbázisban"));
+    d.UtolsoHuzBe()->setText(QStringLiteral("2"));
+    p.u.Var(ParameterHiba);
+    d.ElsoHuzBe()->setText(QStringLiteral("0"));
+    emit d.ElsoHuzBe()->editingFinished();
+    EXPECT_EQ(d.ElsoHuzBe()->text(), QStringLiteral("1"));
+    EXPECT_FALSE(d.MindHuzBox()->isChecked());
+    EXPECT_EQ(d.UtolsoFelirat()->text(), QStringLiteral("Beállított utolsó húzás"));
+    d.RendbenGomb()->click();
+    EXPECT_EQ(p.ablak->Tartomanyok().Get(TartomanyFajta::Kereses), (Tartomany{1, 2}));
+    EXPECT_EQ(k->Szamlalo().Db, (std::array<int, 4>{0, 0, 1, 1}));
+    p.L().KeresGomb(KeresIrany::Utolso)->click();
+    EXPECT_EQ(p.L().Allapot().KijeloltHuzas, 2);
+}
+
+TEST(HuzLista, ImportFajlbolEgyVisszavonhatoLepes) {
+    Program p(Otos.substr(Otos.find("2020;2")));
+    teszt::IdeiglenesMappa m;
+    const std::string csv = "2020;4;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;21;22;23;24;25\r\n" + Otos;
+    ASSERT_TRUE(io::BiztosMentes(
+        m / "otos.csv", std::span(reinterpret_cast<const std::uint8_t*>(csv.data()), csv.size())));
+    p.u.Var(Informacio, "2 húzás hozzáadva.");
+    p.A().Importalas(QString::fromStdString((m / "otos.csv").string()));
+    EXPECT_EQ(p.ablak->Huzasok().HuzasDb(), 4);
+    p.u.Var(Informacio, "Az állományban nincs az adatbázisénál újabb húzás, az adatbázis nem "
+                        "változott.");
+    p.A().Importalas(QString::fromStdString((m / "otos.csv").string()));
+    p.ablak->Akcio(Parancs::AdbListazas)->trigger();
+    p.L().Gomb("VisszaGomb")->click();
+    EXPECT_EQ(p.ablak->Huzasok().HuzasDb(), 2);
+    EXPECT_TRUE(p.u.ElfogyottAForgatokonyv());
+}
+
+} // namespace
+} // namespace varion::ui
