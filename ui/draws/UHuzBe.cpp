@@ -122,7 +122,7 @@ void THuzBe::Start(HuzasMuvelet m) {
         szelveny_ = std::make_unique<TSzelveny>(
             parentWidget(), db_.Jatek(), SzelvFajta::UjHuzas, false, true, false,
             QStringLiteral("  Számsor beolvasása "), szinek_, szinsema_);
-        szelveny_->KilepesGomb()->setText(QStringLiteral("Mégsem"));
+        if (auto* g = szelveny_->KilepesGomb()) g->setText(QStringLiteral("Mégsem"));
         connect(szelveny_.get(), &TSzelveny::CellaKattintas, this, &THuzBe::SzamKattintas);
     }
     kornyezet_ = Kornyezet(db_, m, db_.MuvRekord, Ma);
