@@ -6,8 +6,8 @@
 #include <QMenu>
 #include <QProgressDialog>
 
-#include "app/ProgramVerzio.h"
 #include "app/UUzenetek.h"
+#include "base/ProgramVerzio.h"
 #include "draws/HuzasImport.h"
 #include "draws/UHuzBe.h"
 #include "draws/UHuzKeresSzelveny.h"

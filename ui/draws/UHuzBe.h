@@ -9,7 +9,7 @@
 #include <QTableWidget>
 #include <memory>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "draws/HuzasBevitel.h"
 #include "game/SzelvSzinek.h"
 

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <memory>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "draws/HuzasKereses.h"
 #include "game/SzelvSzinek.h"
 

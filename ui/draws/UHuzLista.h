@@ -12,7 +12,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "draws/HuzasKereses.h"
 #include "draws/HuzasListaCella.h"
 #include "game/SzelvSzinek.h"

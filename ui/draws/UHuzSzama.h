@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/Uzenetek.h"
+#include "base/Uzenetek.h"
 #include "draws/HuzasTartomany.h"
 
 namespace varion::ui {
