@@ -67,6 +67,9 @@ THuzBe::THuzBe(QWidget* foablak, HuzasAdatbazis& db, Uzenetek& u, const SzelvSzi
     gombok->addWidget(rendben_);
     gombok->addWidget(megsem_);
     auto* fo = new QVBoxLayout(this);
+    // A fixed size: the window manager offers no maximise and no resizing.
+    fo->setSizeConstraint(QLayout::SetFixedSize);
+    fo->addStrut(330); // wide enough for the caption
     fo->addLayout(evhet);
     fo->addWidget(szamPanel_);
     fo->addLayout(gombok);

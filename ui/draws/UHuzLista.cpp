@@ -66,6 +66,8 @@ THuzLista::THuzLista(QWidget* foablak, HuzasAdatbazis& db, THuzBe& huzBe, Uzenet
     fo->setSpacing(0);
     eszkoztar_ = new QToolBar(this);
     eszkoztar_->setIconSize(QSize(16, 16));
+    eszkoztar_->setContentsMargins(1, 1, 1, 1);
+    eszkoztar_->layout()->setSpacing(0);
     fo->addWidget(eszkoztar_);
     EszkoztarEpites();
 
@@ -102,6 +104,7 @@ THuzLista::THuzLista(QWidget* foablak, HuzasAdatbazis& db, THuzBe& huzBe, Uzenet
     tabla_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tabla_->verticalHeader()->setDefaultSectionSize(SorMagassag);
     tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tabla_->horizontalHeader()->setMinimumSectionSize(20);
     tabla_->horizontalHeader()->setFixedHeight(SorMagassag);
     tabla_->setSelectionMode(QAbstractItemView::SingleSelection);
     tabla_->setShowGrid(false);
@@ -147,6 +150,8 @@ void THuzLista::EszkoztarEpites() {
         b->setIcon(style()->standardIcon(g.Kep));
         b->setToolTip(Qs(g.Sugo).trimmed());
         b->setAutoRaise(true);
+        // Compact buttons: the whole toolbar fits the width of a game 5 grid.
+        if (g.Kep != QStyle::SP_MediaPlay) b->setFixedSize(21, 22);
         eszkoztar_->addWidget(b)->setObjectName(nev + QStringLiteral("Akcio"));
     }
     auto kat = [this](const char* nev, auto f) {
@@ -179,6 +184,7 @@ void THuzLista::EszkoztarEpites() {
         emit Peldabontas(a_.KijeloltHuzas, ElsoSzamOszlop(db_.Jatek(), a_.KijeloltOszlop));
     });
     Gomb("ProbabontasGomb")->setText(QStringLiteral("  Példabontás készítése   "));
+    Gomb("ProbabontasGomb")->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 }
 
 QToolButton* THuzLista::Gomb(const char* nev) const {
@@ -204,8 +210,23 @@ void THuzLista::AdatbazisValtozott() {
 }
 
 void THuzLista::Meretezes() {
-    const int racs = 132 + 25 * db_.RekordSzamDb();
-    setFixedWidth(racs + tabla_->verticalScrollBar()->sizeHint().width() - 16 + 2);
+    // The grid's columns side by side with the scroll bar: nothing scrolls sideways.
+    const int racs = tabla_->horizontalHeader()->length();
+    const int keret = 2 * tabla_->frameWidth();
+    // Once shown, the grid's own frame and scroll bar are measured.
+    const int szegely = tabla_->isVisible()
+                            ? tabla_->width() - tabla_->viewport()->width()
+                            : keret + tabla_->verticalScrollBar()->sizeHint().width();
+    setFixedWidth(racs + szegely);
+    // Header and 15 draws; at least the header and one draw.
+    const int tablaMin = keret + 2 * SorMagassag;
+    setMinimumHeight(layout()->minimumSize().height() - tabla_->minimumSizeHint().height() +
+                     tablaMin);
+    if (!meretezve_) {
+        meretezve_ = true;
+        resize(width(), layout()->sizeHint().height() - tabla_->sizeHint().height() + keret +
+                            16 * SorMagassag);
+    }
 }
 
 void THuzLista::Kijeloles(int sor, int oszlop) {
@@ -219,6 +240,8 @@ void THuzLista::Kijeloles(int sor, int oszlop) {
     tabla_->setCurrentIndex(modell_->index(sor - 1, oszlop));
     frissul_ = false;
     tabla_->scrollTo(modell_->index(sor - 1, oszlop));
+    // The grid is as wide as its columns: it never stays scrolled sideways.
+    tabla_->horizontalScrollBar()->setValue(0);
     CellaValasztas(sor, oszlop);
 }
 
@@ -351,6 +374,14 @@ void THuzLista::MuveletVege() {
 }
 
 void THuzLista::Start() {
+    if (!elhelyezve_) {
+        // The first time: under the main window's top, near its right edge.
+        elhelyezve_ = true;
+        if (QWidget* f = parentWidget()) {
+            const QRect fo = f->geometry();
+            move(fo.left() + fo.width() - frameGeometry().width() - 40, fo.top() + 100);
+        }
+    }
     if (!seged_) {
         seged_ = std::make_unique<TSzelveny>(
             parentWidget(), db_.Jatek(), SzelvFajta::HuzasLista, false, false, true,
@@ -397,6 +428,8 @@ void THuzLista::PeldabontasAktiv() {
     for (QAction* a : eszkoztar_->actions())
         a->setVisible(a->objectName() == QStringLiteral("ProbabontasGombAkcio"));
     Gomb("ProbabontasGomb")->setEnabled(true);
+    Gomb("ProbabontasGomb")->setText(QStringLiteral("  Példabontás készítése   "));
+    Gomb("ProbabontasGomb")->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
 }
 
 void THuzLista::Ujrarajzolas() {
@@ -410,6 +443,7 @@ void THuzLista::closeEvent(QCloseEvent* e) {
 
 void THuzLista::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
+    Meretezes();
     if (QWidget* f = parentWidget()) {
         const QRect fo = f->geometry();
         if (y() < 1 || y() + height() > fo.bottom()) move(x(), fo.top() + 5);

@@ -118,6 +118,8 @@ private:
     bool segedLathato_ = true;
     THuzKeresSzelveny* kereses_ = nullptr;
     bool frissul_ = false;
+    bool meretezve_ = false;
+    bool elhelyezve_ = false;
 };
 
 } // namespace varion::ui

@@ -77,6 +77,9 @@ THuzSzama::THuzSzama(QWidget* szulo, Uzenetek& u)
     gombok->addWidget(rendben_);
     gombok->addWidget(megsem_);
     auto* fo = new QVBoxLayout(this);
+    // A fixed size: the window manager offers no maximise and no resizing.
+    fo->setSizeConstraint(QLayout::SetFixedSize);
+    fo->addStrut(290); // wide enough for the caption
     fo->setContentsMargins(10, 10, 10, 10);
     fo->addWidget(cim_);
     fo->addLayout(racs);

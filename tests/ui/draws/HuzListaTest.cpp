@@ -183,5 +183,51 @@ TEST(HuzLista, ImportFajlbolEgyVisszavonhatoLepes) {
     EXPECT_TRUE(p.u.ElfogyottAForgatokonyv());
 }
 
+// Screenshots of the draw windows with the real Ötöslottó history, for a look by eye. Runs
+// only with VARION_KEPEK set to a folder (and a real display for the window frames).
+TEST(HuzLista, Kepernyokepek) {
+    const QString mappa = qEnvironmentVariable("VARION_KEPEK");
+    if (mappa.isEmpty()) GTEST_SKIP() << "set VARION_KEPEK to a folder";
+    const auto csv = io::FajlBeolvasas(fs::path(VARION_SHARED_DATA) / "otos.csv");
+    if (!csv) GTEST_SKIP() << "no draw history in " VARION_SHARED_DATA;
+    Program p(std::string(csv->begin(), csv->end()));
+    p.u.MindentElfogad();
+    p.ablak->resize(1100, 760);
+    p.ablak->move(40, 30);
+    p.ablak->show();
+    const auto kep = [&](const char* nev) {
+        for (int i = 0; i < 10; ++i) {
+            QApplication::processEvents();
+            QTest::qWait(50);
+        }
+        QGuiApplication::primaryScreen()->grabWindow(0).save(
+            mappa + QLatin1Char('/') + QLatin1String(nev) + QStringLiteral(".png"));
+    };
+    p.ablak->Akcio(Parancs::AdbListazas)->trigger();
+    p.L().Kijeloles(p.ablak->Huzasok().HuzasDb() - 2, 5);
+    kep("lista");
+    p.L().Gomb("ModositasGomb")->click();
+    kep("bevitel");
+    p.B().MegsemGomb()->click();
+    p.ablak->Akcio(Parancs::Kereses)->trigger();
+    for (int n : {7, 21, 33, 48, 62}) p.A().Kereses()->Jeloles(n);
+    kep("kereses");
+    p.A().KeresesBezaras();
+    p.L().PeldabontasAktiv();
+    p.L().Start();
+    kep("peldabontas");
+    auto& d = p.A().HuzSzama();
+    const std::pair<TartomanyFajta, const char*> modok[] = {
+        {TartomanyFajta::Statisztika, "tartomany-statisztika"},
+        {TartomanyFajta::Bontas, "tartomany-bontas"},
+        {TartomanyFajta::Kereses, "tartomany-kereses"}};
+    for (const auto& [t, nev] : modok) {
+        d.Elokeszites(t);
+        d.show();
+        kep(nev);
+        d.hide();
+    }
+}
+
 } // namespace
 } // namespace varion::ui
