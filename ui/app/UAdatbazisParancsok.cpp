@@ -6,9 +6,11 @@
 #include <QMenu>
 #include <QProgressDialog>
 
+#include "app/UUzenetAblak.h"
 #include "app/UUzenetek.h"
 #include "base/ProgramVerzio.h"
 #include "draws/HuzasImport.h"
+#include "draws/HuzasLetoltesHiba.h"
 #include "draws/UHuzBe.h"
 #include "draws/UHuzKeresSzelveny.h"
 #include "draws/UHuzLista.h"
@@ -30,6 +32,7 @@ UAdatbazisParancsok::UAdatbazisParancsok(QMainWindow* foablak, HuzasAdatbazis& d
     huzBe_ = new THuzBe(foablak, db_, u_, beall_.SzelvSzinek, beall_.Szinsema);
     lista_ = new THuzLista(foablak, db_, *huzBe_, u_, beall_.SzelvSzinek, beall_.Szinsema);
     letoltes_ = new THuzasLetoltes(this);
+    toast_ = std::make_unique<TUzenetAblak>(foablak);
 
     connect(lista_, &THuzLista::Valtozott, this, [this] { Allapot(); });
     connect(lista_, &THuzLista::MentesKeres, this, [this] { Mentes(); });
@@ -69,7 +72,7 @@ UAdatbazisParancsok::UAdatbazisParancsok(QMainWindow* foablak, HuzasAdatbazis& d
     };
     connect(letoltes_, &THuzasLetoltes::Kesz, this, [this, vege](const QByteArray& adat) {
         vege();
-        ImportSzoveg(adat);
+        ImportSzoveg(adat, true);
     });
     connect(letoltes_, &THuzasLetoltes::Hiba, this, [this, vege](const QString& s) {
         vege();
@@ -80,6 +83,7 @@ UAdatbazisParancsok::UAdatbazisParancsok(QMainWindow* foablak, HuzasAdatbazis& d
 
 UAdatbazisParancsok::~UAdatbazisParancsok() {
     kereses_.reset();
+    toast_.reset();
 }
 
 std::filesystem::path UAdatbazisParancsok::Fajl() const {
@@ -179,13 +183,13 @@ void UAdatbazisParancsok::Importalas(const QString& fajl) {
     ImportSzoveg(f.readAll());
 }
 
-void UAdatbazisParancsok::ImportSzoveg(const QByteArray& adat) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+void UAdatbazisParancsok::ImportSzoveg(const QByteArray& adat, bool letoltott) {
+    toast_->UzenetKi(QStringLiteral("A húzások beolvasása folyamatban..."));
     const auto n =
         HuzasImport(db_, std::string_view(adat.constData(), static_cast<std::size_t>(adat.size())));
-    QApplication::restoreOverrideCursor();
+    toast_->UzenetVege();
     if (!n) {
-        u_.HibaUzenet(n.error());
+        u_.HibaUzenet(letoltott ? LetoltottAllomanyHiba(db_.Jatek(), n.error()) : n.error());
         return;
     }
     u_.Informacio(ImportEredmenySzoveg(*n));

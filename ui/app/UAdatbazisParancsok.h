@@ -23,6 +23,7 @@ class THuzBe;
 class THuzSzama;
 class THuzKeresSzelveny;
 class THuzasLetoltes;
+class TUzenetAblak;
 
 class UAdatbazisParancsok final : public QObject {
     Q_OBJECT
@@ -45,8 +46,9 @@ public:
 
     void Importalas(const QString& fajl);
     void InternetesFrissites();
-    // The text of an export, added to the database as one undoable step.
-    void ImportSzoveg(const QByteArray& adat);
+    // The text of an export, added to the database as one undoable step, with the toast
+    // shown meanwhile. A downloaded text that is refused is named as such.
+    void ImportSzoveg(const QByteArray& adat, bool letoltott = false);
 
     THuzSzama& HuzSzama() { return *huzSzama_; }
     THuzLista& Lista() { return *lista_; }
@@ -56,6 +58,7 @@ public:
     QAction* FrissitesAkcio() const { return frissites_; }
     THuzasLetoltes& Letoltes() { return *letoltes_; }
     QProgressDialog* Folyamat() const { return folyamat_; }
+    TUzenetAblak& Toast() { return *toast_; }
     // The time allowed for a download (tests shorten it).
     int LetoltesIdokorlat = 30000;
 
@@ -78,6 +81,7 @@ private:
     THuzLista* lista_;
     std::unique_ptr<THuzKeresSzelveny> kereses_;
     THuzasLetoltes* letoltes_;
+    std::unique_ptr<TUzenetAblak> toast_;
     QProgressDialog* folyamat_ = nullptr;
     QAction* import_;
     QAction* frissites_;

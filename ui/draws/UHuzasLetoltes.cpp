@@ -3,6 +3,8 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include "draws/HuzasLetoltesHiba.h"
+
 namespace varion::ui {
 
 THuzasLetoltes::THuzasLetoltes(QObject* szulo) : QObject(szulo) {}
@@ -36,30 +38,33 @@ void THuzasLetoltes::Vege() {
         return;
     }
     const int http = r->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const std::string cim = r->request().url().toString().toStdString();
+    const auto hiba = [&](LetoltesHiba h) {
+        emit Hiba(QString::fromStdString(LetoltesHibaSzoveg(h, http, cim)));
+    };
     switch (r->error()) {
     case QNetworkReply::NoError:
         break;
     case QNetworkReply::OperationCanceledError:
     case QNetworkReply::TimeoutError:
-        emit Hiba(QStringLiteral("A letöltés túllépte az időkorlátot."));
+        hiba(LetoltesHiba::Idotullepes);
         return;
     case QNetworkReply::TooManyRedirectsError:
     case QNetworkReply::InsecureRedirectError:
-        emit Hiba(
-            QStringLiteral("A kiszolgáló körbe irányítja a kérést, a letöltés nem sikerült."));
+        hiba(LetoltesHiba::Korbeiranyitas);
+        return;
+    case QNetworkReply::RemoteHostClosedError:
+        // Closed after the answer began: part of the file came.
+        hiba(http > 0 ? LetoltesHiba::Hianyos : LetoltesHiba::Kapcsolat);
         return;
     default:
-        if (http >= 400)
-            emit Hiba(QStringLiteral("A kiszolgáló hibát jelzett (HTTP %1).").arg(http));
-        else
-            emit Hiba(QStringLiteral("Nem sikerült kapcsolódni a kiszolgálóhoz:\n%1")
-                          .arg(r->errorString()));
+        hiba(http >= 400 ? LetoltesHiba::HttpHiba : LetoltesHiba::Kapcsolat);
         return;
     }
     const QByteArray adat = r->readAll();
     const QVariant hossz = r->header(QNetworkRequest::ContentLengthHeader);
     if (hossz.isValid() && hossz.toLongLong() != adat.size()) {
-        emit Hiba(QStringLiteral("A letöltött állomány hiányos."));
+        hiba(LetoltesHiba::Hianyos);
         return;
     }
     emit Kesz(adat);
