@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -140,6 +141,76 @@ TEST(HuzLista, ImportFajlbolEgyVisszavonhatoLepes) {
     p.L().Gomb("VisszaGomb")->click();
     EXPECT_EQ(p.ablak->Huzasok().HuzasDb(), 2);
     EXPECT_TRUE(p.u.ElfogyottAForgatokonyv());
+}
+
+TEST(HuzLista, PeldaModbanCsakAPeldabontasGombjaLathato) {
+    Program p;
+    p.L().PeldabontasAktiv();
+    p.L().Start();
+    p.L().Kijeloles(2, 4);
+    auto* g = p.L().Gomb("ProbabontasGomb");
+    EXPECT_TRUE(g->isVisible());
+    EXPECT_EQ(g->text(), QStringLiteral("  Példabontás készítése   "));
+    for (const char* n : {"BovitesGomb", "TorlesGomb", "VisszaGomb", "KeresesGomb", "ToolButton4"})
+        EXPECT_FALSE(p.L().Gomb(n)->isVisible()) << n;
+    int huzas = 0, oszlop = 0;
+    QObject::connect(&p.L(), &THuzLista::Peldabontas, [&](int h, int o) {
+        huzas = h;
+        oszlop = o;
+    });
+    g->click();
+    EXPECT_EQ(huzas, 2);
+    EXPECT_EQ(oszlop, 3);
+    p.L().ListaAktiv();
+    QApplication::processEvents(); // the toolbar lays its buttons out on the next pass
+    EXPECT_FALSE(g->isVisible());
+    EXPECT_TRUE(p.L().Gomb("BovitesGomb")->isVisible());
+}
+
+// The whole Ötöslottó history: stepping forward from the first hit visits every counted
+// draw once, in order, each with at least two of the marked numbers; stepping back from the
+// last visits the same draws in reverse.
+TEST(HuzLista, KeresesAValodiTortenetbenElooreEsHatra) {
+    const auto csv = io::FajlBeolvasas(fs::path(VARION_SHARED_DATA) / "otos.csv");
+    if (!csv) GTEST_SKIP() << "no draw history in " VARION_SHARED_DATA;
+    Program p(std::string(csv->begin(), csv->end()));
+    const auto& db = p.ablak->Huzasok();
+    ASSERT_GT(db.HuzasDb(), 3000);
+    const int minta = 1000; // a draw whose numbers are searched for
+    std::vector<int> szamok;
+    for (int k = 0; k < 5; ++k) szamok.push_back(db.Ertek(minta - 1, 3 + k));
+    p.ablak->Akcio(Parancs::Kereses)->trigger();
+    auto* k = p.A().Kereses();
+    ASSERT_NE(k, nullptr);
+    for (int n : szamok) k->Jeloles(n);
+    const auto db4 = k->Szamlalo().Db;
+    EXPECT_GE(db4[3], 1) << "the draw itself";
+    const int osszes = db4[0] + db4[1] + db4[2] + db4[3];
+    const auto talalat = [&](int huzas) {
+        int t = 0;
+        for (int kk = 0; kk < 5; ++kk) t += std::ranges::count(szamok, db.Ertek(huzas - 1, 3 + kk));
+        return t;
+    };
+    std::vector<int> elore;
+    p.L().KeresGomb(KeresIrany::Elso)->click();
+    elore.push_back(p.L().Allapot().KijeloltHuzas);
+    while (p.L().KeresGomb(KeresIrany::Kovetkezo)->isEnabled() && elore.size() <= 4000) {
+        p.L().KeresGomb(KeresIrany::Kovetkezo)->click();
+        elore.push_back(p.L().Allapot().KijeloltHuzas);
+    }
+    EXPECT_EQ(static_cast<int>(elore.size()), osszes);
+    EXPECT_TRUE(std::ranges::is_sorted(elore));
+    EXPECT_TRUE(std::ranges::all_of(elore, [&](int h) { return talalat(h) >= 2; }));
+    EXPECT_TRUE(std::ranges::find(elore, minta) != elore.end());
+    std::vector<int> hatra;
+    p.L().KeresGomb(KeresIrany::Utolso)->click();
+    hatra.push_back(p.L().Allapot().KijeloltHuzas);
+    while (p.L().KeresGomb(KeresIrany::Elozo)->isEnabled() && hatra.size() <= 4000) {
+        p.L().KeresGomb(KeresIrany::Elozo)->click();
+        hatra.push_back(p.L().Allapot().KijeloltHuzas);
+    }
+    std::ranges::reverse(hatra);
+    EXPECT_EQ(hatra, elore);
 }
 
 // Screenshots of the draw windows with the real Ötöslottó history, for a look by eye. Runs
