@@ -49,7 +49,8 @@ int ImportParancs(const std::vector<std::string>& args) {
     const auto hozzaadva = HuzasImport(
         db, std::string_view(reinterpret_cast<const char*>(csv->data()), csv->size()), u);
     if (!hozzaadva) return 2;
-    if ((*hozzaadva > 0 || !volt) && !io::BiztosMentes(*ki, db.Kodolas(SajatVerzio()))) {
+    const auto adat = db.Kodolas(SajatVerzio());
+    if ((*hozzaadva > 0 || !volt) && (!adat || !io::BiztosMentes(*ki, *adat))) {
         u.HibaUzenet(AdatbazisIrasHibaSzoveg);
         return 2;
     }

@@ -150,6 +150,9 @@ bool BeallitasOlvasas(const std::filesystem::path& fajl, Beallitasok& b, Uzenete
         }
     for (std::size_t i = 0; i < 3; ++i)
         b.IniDir[i] = ini.Szoveg("Varion", "IniDir" + std::to_string(i)).value_or("");
+    for (std::size_t i = 0; i < 3; ++i)
+        if (auto c = ini.Szoveg("Adatbazis", "HuzasCim" + std::to_string(i + 5)); c && !c->empty())
+            b.HuzasCim[i] = *c;
     return true;
 }
 
@@ -185,6 +188,8 @@ std::string BeallitasSzoveg(const Beallitasok& b, const std::string& jatekKonyvt
     for (int n = 0; n < SzelvNezetDb; ++n)
         for (int k = SemaMeret; k < 2 * SemaMeret; ++k)
             egesz(SzinKulcs(n, k), b.SzelvSzinek.Ertek(n, k));
+    s += "\r\n[Adatbazis]\r\n";
+    for (std::size_t i = 0; i < 3; ++i) sor("HuzasCim" + std::to_string(i + 5), b.HuzasCim[i]);
     return s;
 }
 

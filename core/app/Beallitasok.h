@@ -33,6 +33,10 @@ struct Beallitasok {
     SzelvSzinTabla SzelvSzinek;
     SzelvSzinTabla SzelvSzinekMunka;   // the settings dialog's working copy
     std::array<std::string, 3> IniDir; // last folder of the file dialogs, games 5, 6, 7
+    // Where "Frissítés az internetről" downloads the operator's export, games 5, 6, 7.
+    std::array<std::string, 3> HuzasCim{"https://bet.szerencsejatek.hu/cmsfiles/otos.csv",
+                                        "https://bet.szerencsejatek.hu/cmsfiles/hatos.csv",
+                                        "https://bet.szerencsejatek.hu/cmsfiles/skandi.csv"};
 
     // Price of one ticket in the chosen currency.
     double SzelvenyAr() const { return Penznem == 1 ? ArEuro : ArForint; }

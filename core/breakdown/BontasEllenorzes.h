@@ -10,24 +10,10 @@
 #include <span>
 
 #include "breakdown/UBontas.h"
+#include "game/SzamMaszk.h"
 #include "game/Szamsor.h"
 
 namespace varion {
-
-// A set of numbers 1..127 (or matrix entries 0..127) in two 64-bit words.
-struct SzamMaszk {
-    std::uint64_t Also = 0, Felso = 0;
-
-    void Be(int i) { (i < 64 ? Also : Felso) |= std::uint64_t{1} << (i & 63); }
-    bool Van(int i) const {
-        return i >= 0 && i < 128 && (((i < 64 ? Also : Felso) >> (i & 63)) & 1U);
-    }
-    int Db() const { return std::popcount(Also) + std::popcount(Felso); }
-    friend SzamMaszk operator&(SzamMaszk a, SzamMaszk b) {
-        return {a.Also & b.Also, a.Felso & b.Felso};
-    }
-    bool operator==(const SzamMaszk&) const = default;
-};
 
 SzamMaszk Maszk(std::span<const std::uint8_t> szamok);
 

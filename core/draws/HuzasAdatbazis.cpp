@@ -14,8 +14,51 @@ std::filesystem::path AdatbazisFajl(int jatek) {
            ("Huzas" + std::to_string(JatekAdat(jatek).Jatek) + ".ldb");
 }
 
-HuzasAdatbazis::HuzasAdatbazis(int jatek) : jatek_(JatekAdat(jatek).Jatek) {
-    Tartomanyok.MindenHuzas(0);
+std::filesystem::path BakFajl(const std::filesystem::path& fajl) {
+    auto b = fajl;
+    b += ".bak";
+    return b;
+}
+
+std::string_view HuzasHiba(int jatek, std::int32_t ev, std::int32_t het,
+                           std::span<const std::int32_t> szamok) {
+    if (ev < ElsoHuzasEv || ev > UtolsoHuzasEv) return "érvénytelen év";
+    if (het < 1 || het > 53) return "érvénytelen hét";
+    const int maxSzam = MaxSzamJatek(jatek);
+    const std::size_t sorHossz = static_cast<std::size_t>(jatek);
+    if (szamok.size() < static_cast<std::size_t>(RekordSzamDbJatek(jatek)))
+        return "hiányos számsor";
+    for (std::size_t kezd = 0; kezd + sorHossz <= szamok.size(); kezd += sorHossz) {
+        const auto sor = szamok.subspan(kezd, sorHossz);
+        for (std::size_t i = 0; i < sor.size(); ++i) {
+            if (sor[i] < 1 || sor[i] > maxSzam) return "érvénytelen szám";
+            if (std::find(sor.begin(), sor.begin() + static_cast<std::ptrdiff_t>(i), sor[i]) !=
+                sor.begin() + static_cast<std::ptrdiff_t>(i))
+                return "ismétlődő szám";
+        }
+    }
+    if (jatek == 6) {
+        const std::int32_t plusz = szamok[6];
+        if (plusz < 0 || plusz > maxSzam) return "érvénytelen plusz szám";
+        if (plusz > 0 && std::find(szamok.begin(), szamok.begin() + 6, plusz) != szamok.begin() + 6)
+            return "a plusz szám a hat szám között van";
+    }
+    return {};
+}
+
+std::string_view HuzasHiba(int jatek, const Huzas& h) {
+    std::array<std::int32_t, MaxRekordSzamDb> sz{};
+    for (std::size_t k = 0; k < sz.size(); ++k) sz[k] = h.Szamok[k];
+    return HuzasHiba(jatek, h.Ev, h.Het,
+                     std::span<const std::int32_t>(sz).first(
+                         static_cast<std::size_t>(RekordSzamDbJatek(jatek))));
+}
+
+HuzasAdatbazis::HuzasAdatbazis(int jatek) : jatek_(JatekAdat(jatek).Jatek) {}
+
+void HuzasAdatbazis::TartomanyokAlaphelyzet() {
+    ++valtozat_;
+    if (tartomanyok_) tartomanyok_->MindenHuzas(HuzasDb());
 }
 
 std::span<const std::int32_t> HuzasAdatbazis::Sor(int index) const {
@@ -29,46 +72,87 @@ void HuzasAdatbazis::UjJatek(int jatek) {
     poz_ = 0;
     kijelolt_ = 0;
     AdatbazisModositva = false;
-    Tartomanyok.MindenHuzas(0);
+    figyelmeztetes_.clear();
+    bakKell_ = false;
+    TartomanyokAlaphelyzet();
 }
+
+namespace {
+
+// The warning of a load that left something out.
+std::string Figyelmeztetes(const std::vector<std::pair<int, std::string_view>>& serultek,
+                           std::size_t maradek, const std::string& fajlNev) {
+    std::string s;
+    if (!serultek.empty()) {
+        s += "A lottóhúzások adatbázisában sérült húzások vannak, ezek kimaradtak:\r";
+        constexpr std::size_t Lista = 10;
+        for (std::size_t i = 0; i < serultek.size() && i < Lista; ++i)
+            s += "   " + std::to_string(serultek[i].first) +
+                 ". húzás: " + std::string(serultek[i].second) + "\r";
+        if (serultek.size() > Lista)
+            s += "   és további " + std::to_string(serultek.size() - Lista) + " húzás\r";
+    }
+    if (maradek > 0)
+        s += "Az adatbázis állományának végén " + std::to_string(maradek) +
+             " bájt nem alkot teljes húzást, ezek kimaradtak.\r";
+    s += "\rAz eredeti állomány az első mentéskor " + fajlNev + " néven megmarad.";
+    return s;
+}
+
+} // namespace
 
 bool HuzasAdatbazis::Beolvasas(std::span<const std::uint8_t> adat, int jatek) {
     if (!ErvenyesJatek(jatek) || adat.size() < HuzasFejlecMeret) return false;
     const int szamDb = RekordSzamDbJatek(jatek);
-    const int maxSzam = MaxSzamJatek(jatek);
     const std::size_t db = (adat.size() - HuzasFejlecMeret) / HuzasRekordMeret;
+    const std::size_t maradek = (adat.size() - HuzasFejlecMeret) % HuzasRekordMeret;
     std::vector<std::int32_t> uj;
     uj.reserve(db * static_cast<std::size_t>(3 + szamDb));
+    std::vector<std::pair<int, std::string_view>> serultek;
     io::Olvaso o(adat);
     o.Atugras(HuzasFejlecMeret);
+    std::array<std::int32_t, MaxRekordSzamDb> szamok{};
     for (std::size_t i = 0; i < db; ++i) {
         std::int32_t tartalek = 0, sorszam = 0;
-        std::int16_t ev = 0;
+        std::int16_t ev16 = 0;
         std::uint8_t het = 0;
-        std::array<std::uint8_t, HuzasRekordMeret - 11> maradek{};
+        std::array<std::uint8_t, HuzasRekordMeret - 11> maradekBajt{};
         o.Int32(tartalek);
         o.Int32(sorszam);
-        o.Int16(ev);
+        o.Int16(ev16);
         o.Byte(het);
-        o.Bajtok(maradek);
+        o.Bajtok(maradekBajt);
         if (o.Hibas()) return false;
-        uj.push_back(sorszam);
-        uj.push_back(static_cast<std::uint16_t>(ev));
-        uj.push_back(het);
-        for (int k = 0; k < szamDb; ++k) {
-            const int szam = maradek[static_cast<std::size_t>(k)];
-            const bool pluszNelkul = jatek == 6 && k == 6 && szam == 0;
-            if (!pluszNelkul && (szam < 1 || szam > maxSzam)) return false;
-            uj.push_back(szam);
+        const std::int32_t ev = static_cast<std::uint16_t>(ev16);
+        for (int k = 0; k < szamDb; ++k)
+            szamok[static_cast<std::size_t>(k)] = maradekBajt[static_cast<std::size_t>(k)];
+        const auto sz =
+            std::span<const std::int32_t>(szamok).first(static_cast<std::size_t>(szamDb));
+        // A damaged draw never reaches the statistics or the conditions; the warning names
+        // it by its place in the file.
+        if (const auto hiba = HuzasHiba(jatek, ev, het, sz); !hiba.empty()) {
+            serultek.emplace_back(static_cast<int>(i + 1), hiba);
+            continue;
         }
+        uj.push_back(sorszam);
+        uj.push_back(ev);
+        uj.push_back(het);
+        uj.insert(uj.end(), sz.begin(), sz.end());
     }
     jatek_ = jatek;
     tomb_ = std::move(uj);
+    // Draw numbers are positions; rows left out close up.
+    if (!serultek.empty())
+        for (int r = 0; r < HuzasDb(); ++r) SorIr(r)[0] = r + 1;
     naplo_.clear();
     poz_ = 0;
     kijelolt_ = HuzasDb() > 0 ? 1 : 0;
     AdatbazisModositva = false;
-    Tartomanyok.MindenHuzas(HuzasDb());
+    bakKell_ = !serultek.empty() || maradek > 0;
+    figyelmeztetes_ = bakKell_ ? Figyelmeztetes(serultek, maradek,
+                                                BakFajl(AdatbazisFajl(jatek)).filename().string())
+                               : std::string();
+    TartomanyokAlaphelyzet();
     return true;
 }
 
@@ -88,17 +172,26 @@ BetoltesEredmeny HuzasAdatbazis::HuzasokBe(const std::filesystem::path& fajl, in
         if (JatekAdat(jatek).Jatek != jatek_) UjJatek(jatek);
         return BetoltesEredmeny::Hiba;
     }
+    if (!figyelmeztetes_.empty()) u.Figyelmeztetes(figyelmeztetes_);
     return BetoltesEredmeny::Rendben;
 }
 
-std::vector<std::uint8_t> HuzasAdatbazis::Kodolas(const ProgramVerzio& verzio) const {
+std::optional<std::vector<std::uint8_t>> HuzasAdatbazis::Kodolas(const ProgramVerzio& verzio,
+                                                                 int* hibas) const {
+    for (int i = 0; i < HuzasDb(); ++i) {
+        const auto s = Sor(i);
+        if (!HuzasHiba(jatek_, s[1], s[2], s.subspan(3)).empty()) {
+            if (hibas) *hibas = i + 1;
+            return std::nullopt;
+        }
+    }
     io::Iro iro;
     const auto fejlec = VerzioFejlec(verzio);
     iro.Bajtok(fejlec);
     for (int i = 0; i < HuzasDb(); ++i) {
         const auto s = Sor(i);
         iro.Int32(0);
-        iro.Int32(s[0]);
+        iro.Int32(i + 1); // positions, whatever an older file held
         iro.Int16(static_cast<std::int16_t>(static_cast<std::uint16_t>(s[1])));
         iro.Byte(static_cast<std::uint8_t>(s[2]));
         for (int k = 0; k < RekordSzamDb(); ++k)
@@ -111,10 +204,18 @@ std::vector<std::uint8_t> HuzasAdatbazis::Kodolas(const ProgramVerzio& verzio) c
 bool HuzasAdatbazis::AdatbazisMentese(const std::filesystem::path& fajl,
                                       const ProgramVerzio& verzio, Uzenetek& u,
                                       std::size_t hibaUtan) {
-    if (!io::BiztosMentes(fajl, Kodolas(verzio), hibaUtan)) {
+    const auto adat = Kodolas(verzio);
+    std::error_code ec;
+    // What the loaded file held beyond the table is kept once, before it is replaced.
+    const bool bakRendben =
+        !bakKell_ || !std::filesystem::exists(fajl, ec) ||
+        std::filesystem::copy_file(fajl, BakFajl(fajl),
+                                   std::filesystem::copy_options::overwrite_existing, ec);
+    if (!adat || !bakRendben || !io::BiztosMentes(fajl, *adat, hibaUtan)) {
         u.HibaUzenet(AdatbazisIrasHibaSzoveg);
         return false;
     }
+    bakKell_ = false;
     AdatbazisModositva = false;
     u.Informacio(AdatbazisElmentveSzoveg);
     return true;
@@ -127,18 +228,25 @@ bool HuzasAdatbazis::HuzTorlesEng(const std::filesystem::path& fajl, const Progr
     return AdatbazisMentese(fajl, verzio, u);
 }
 
-void HuzasAdatbazis::Hozzaadas(std::span<const Huzas> huzasok) {
+bool HuzasAdatbazis::Hozzaadas(std::span<const Huzas> huzasok) {
+    for (const Huzas& h : huzasok)
+        if (!HuzasHiba(jatek_, h).empty()) return false;
+    if (huzasok.empty()) return true;
+    bool elso = true;
     for (const Huzas& h : huzasok) {
         tomb_.push_back(HuzasDb() + 1);
         tomb_.push_back(h.Ev);
         tomb_.push_back(h.Het);
         for (int k = 0; k < RekordSzamDb(); ++k)
             tomb_.push_back(h.Szamok[static_cast<std::size_t>(k)]);
+        Muvelet = elso ? HuzasMuvelet::Bovites : HuzasMuvelet::ImportFolytatas;
+        RekordPMentes(HuzasDb());
+        elso = false;
     }
-    if (!huzasok.empty()) {
-        mentesSugo_ = MentesSugoModositott;
-        ModositasVege();
-    }
+    Muvelet = HuzasMuvelet::Nincs;
+    mentesSugo_ = MentesSugoModositott;
+    ModositasVege();
+    return true;
 }
 
 // --- editing ---
@@ -149,7 +257,7 @@ void HuzasAdatbazis::Kijeloles(int sor) {
 
 void HuzasAdatbazis::ModositasVege() {
     AdatbazisModositva = true;
-    Tartomanyok.MindenHuzas(HuzasDb());
+    TartomanyokAlaphelyzet();
 }
 
 void HuzasAdatbazis::RekordBeszuras(int p) {
@@ -158,6 +266,7 @@ void HuzasAdatbazis::RekordBeszuras(int p) {
     const auto hely =
         tomb_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(p - 1) * OszlopSz());
     tomb_.insert(hely, OszlopSz(), 0);
+    ++valtozat_;
     for (int i = p; i <= n; ++i) SorIr(i)[0] = i + 1;
     kijelolt_ = p;
 }
@@ -168,23 +277,26 @@ void HuzasAdatbazis::RekordTorles(int p) {
     const auto hely =
         tomb_.begin() + static_cast<std::ptrdiff_t>(static_cast<std::size_t>(p - 1) * OszlopSz());
     tomb_.erase(hely, hely + static_cast<std::ptrdiff_t>(OszlopSz()));
+    ++valtozat_;
     for (int i = p - 1; i < n - 1; ++i) SorIr(i)[0] = i + 1;
     Kijeloles(AktRekord > n - 1 ? AktRekord - 1 : AktRekord);
 }
 
 void HuzasAdatbazis::RekordBeSorba(int sor) {
     std::int32_t* s = SorIr(sor - 1);
+    ++valtozat_;
     s[0] = sor;
     s[1] = Rekord.Ev;
     s[2] = Rekord.Het;
     for (int k = 0; k < RekordSzamDb(); ++k) s[3 + k] = Rekord.Szamok[static_cast<std::size_t>(k)];
 }
 
-void HuzasAdatbazis::RekordBeillesztes() {
-    if (kijelolt_ < 1 || kijelolt_ > HuzasDb()) return;
+bool HuzasAdatbazis::RekordBeillesztes() {
+    if (kijelolt_ < 1 || kijelolt_ > HuzasDb() || !HuzasHiba(jatek_, Rekord).empty()) return false;
     RekordBeSorba(kijelolt_);
     mentesSugo_ = MentesSugoModositott;
     AdatbazisModositva = true;
+    return true;
 }
 
 void HuzasAdatbazis::RekordPMentes(int r) {
@@ -201,37 +313,37 @@ void HuzasAdatbazis::RekordPMentes(int r) {
 void HuzasAdatbazis::AdatbazisModositas(bool naplozva) {
     switch (Muvelet) {
     case HuzasMuvelet::Bovites:
-        if (DialogusEredmeny == 1) {
-            RekordBeillesztes();
+        if (DialogusEredmeny == 1 && RekordBeillesztes()) {
             if (naplozva) RekordPMentes(HuzasDb());
         } else {
             RekordTorles(MuvRekord);
         }
         break;
     case HuzasMuvelet::Modositas:
-        if (DialogusEredmeny == 1) {
+        if (DialogusEredmeny == 1 && HuzasHiba(jatek_, Rekord).empty()) {
             if (naplozva) RekordPMentes(kijelolt_);
             RekordBeillesztes();
         }
         break;
     case HuzasMuvelet::Beszuras:
-        if (DialogusEredmeny == 1) {
-            RekordBeillesztes();
+        if (DialogusEredmeny == 1 && RekordBeillesztes()) {
             if (naplozva) RekordPMentes(kijelolt_);
         } else {
             RekordTorles(MuvRekord);
         }
         break;
     case HuzasMuvelet::Torles:
+        if (kijelolt_ < 1 || kijelolt_ > HuzasDb()) break;
         RekordPMentes(kijelolt_);
         RekordTorles(kijelolt_);
         mentesSugo_ = MentesSugoTorles;
         AdatbazisModositva = true;
         break;
     case HuzasMuvelet::Nincs:
+    case HuzasMuvelet::ImportFolytatas:
         break;
     }
-    Tartomanyok.MindenHuzas(HuzasDb());
+    TartomanyokAlaphelyzet();
 }
 
 namespace {
@@ -283,14 +395,15 @@ void HuzasAdatbazis::NaplobolCsere(std::vector<std::int32_t>& e, int d) {
     RekordBeillesztes();
 }
 
-void HuzasAdatbazis::RekordPVissza() {
-    if (poz_ <= 0) return;
+bool HuzasAdatbazis::Visszavon1() {
     auto& e = naplo_[static_cast<std::size_t>(poz_ - 1)];
     const int d = e[0];
     const int n = HuzasDb();
-    switch (static_cast<HuzasMuvelet>(e.back())) {
+    const auto kod = static_cast<HuzasMuvelet>(e.back());
+    switch (kod) {
     case HuzasMuvelet::Bovites:
     case HuzasMuvelet::Beszuras:
+    case HuzasMuvelet::ImportFolytatas:
         if (d >= 1 && d <= n) NaplobolTorles(d);
         break;
     case HuzasMuvelet::Modositas:
@@ -303,11 +416,18 @@ void HuzasAdatbazis::RekordPVissza() {
         break;
     }
     --poz_;
+    return kod == HuzasMuvelet::ImportFolytatas;
+}
+
+void HuzasAdatbazis::RekordPVissza() {
+    if (poz_ <= 0) return;
+    // An import goes back whole: its joined entries and the append that opened it.
+    while (Visszavon1() && poz_ > 0) {
+    }
     ModositasVege();
 }
 
-void HuzasAdatbazis::RekordPMegsem() {
-    if (poz_ >= static_cast<int>(naplo_.size())) return;
+bool HuzasAdatbazis::Ujra1() {
     ++poz_;
     auto& e = naplo_[static_cast<std::size_t>(poz_ - 1)];
     const int d = e[0];
@@ -315,6 +435,7 @@ void HuzasAdatbazis::RekordPMegsem() {
     switch (static_cast<HuzasMuvelet>(e.back())) {
     case HuzasMuvelet::Bovites:
     case HuzasMuvelet::Beszuras:
+    case HuzasMuvelet::ImportFolytatas:
         if (d >= 1 && d <= n + 1) NaplobolBeszuras(e, d);
         break;
     case HuzasMuvelet::Modositas:
@@ -325,6 +446,15 @@ void HuzasAdatbazis::RekordPMegsem() {
         break;
     case HuzasMuvelet::Nincs:
         break;
+    }
+    return poz_ < static_cast<int>(naplo_.size()) &&
+           static_cast<HuzasMuvelet>(naplo_[static_cast<std::size_t>(poz_)].back()) ==
+               HuzasMuvelet::ImportFolytatas;
+}
+
+void HuzasAdatbazis::RekordPMegsem() {
+    if (poz_ >= static_cast<int>(naplo_.size())) return;
+    while (Ujra1()) {
     }
     ModositasVege();
 }
@@ -359,10 +489,12 @@ bool HuzasAdatbazis::TorlesKezdes(Uzenetek& u) {
     return true;
 }
 
-void HuzasAdatbazis::DialogusVege(bool rendben, const Huzas& rekord) {
+bool HuzasAdatbazis::DialogusVege(bool rendben, const Huzas& rekord) {
     Rekord = rekord;
-    DialogusEredmeny = rendben ? 1 : 0;
+    const bool jo = rendben && HuzasHiba(jatek_, rekord).empty();
+    DialogusEredmeny = jo ? 1 : 0;
     AdatbazisModositas(true);
+    return jo || !rendben;
 }
 
 bool HuzasAdatbazis::UjHuzasPluszSzammal() const {

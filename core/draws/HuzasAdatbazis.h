@@ -9,7 +9,9 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -41,7 +43,27 @@ struct Huzas {
 };
 
 // Operation codes of the draw list, also stored in the undo log.
-enum class HuzasMuvelet : int { Nincs = 0, Bovites = 1, Modositas = 2, Beszuras = 3, Torles = 4 };
+// An import logs its first draw as an append and every further draw as an append joined to
+// the entry before it, so undo and redo take the whole import as one step.
+enum class HuzasMuvelet : int {
+    Nincs = 0,
+    Bovites = 1,
+    Modositas = 2,
+    Beszuras = 3,
+    Torles = 4,
+    ImportFolytatas = 5
+};
+
+// The year range a draw may carry; outside it the record is damaged.
+inline constexpr int ElsoHuzasEv = 1900;
+inline constexpr int UtolsoHuzasEv = 2999;
+
+// What makes a draw unusable (year, week, numbers as the table holds them): empty when the
+// draw is sound. Numbers 1..MaxSzam, distinct within a row; game 6 the plus number 0 or
+// 1..45 and not among the six.
+std::string_view HuzasHiba(int jatek, std::int32_t ev, std::int32_t het,
+                           std::span<const std::int32_t> szamok);
+std::string_view HuzasHiba(int jatek, const Huzas& h);
 
 inline constexpr std::string_view NincsAdatbazisSzoveg =
     "Nem található az aktuális lottójáték adatbázisa!\r\rJavaslat: telepítse újra a programot.";
@@ -88,10 +110,16 @@ public:
     // messages; the table then keeps what it held when the game is the same, and is an
     // empty table of the new game otherwise.
     BetoltesEredmeny HuzasokBe(const std::filesystem::path& fajl, int jatek, Uzenetek& u);
-    // The same from bytes already read (nullopt-free form for tests and the import).
+    // The same from bytes already read. Damaged records and a partial record at the end
+    // are left out and described in BetoltesiFigyelmeztetes(); false only when the header is
+    // missing.
     bool Beolvasas(std::span<const std::uint8_t> adat, int jatek);
-    // The file's bytes for the table.
-    std::vector<std::uint8_t> Kodolas(const ProgramVerzio& verzio) const;
+    // What the last load left out, as the warning the player sees; empty when nothing.
+    const std::string& BetoltesiFigyelmeztetes() const { return figyelmeztetes_; }
+    // The file's bytes for the table; nothing when a row is not a sound draw (the draw
+    // number of the first such row is in `hibas`).
+    std::optional<std::vector<std::uint8_t>> Kodolas(const ProgramVerzio& verzio,
+                                                     int* hibas = nullptr) const;
     // Writes the table; on success clears the modified flag and says so.
     bool AdatbazisMentese(const std::filesystem::path& fajl, const ProgramVerzio& verzio,
                           Uzenetek& u, std::size_t hibaUtan = SIZE_MAX);
@@ -99,16 +127,24 @@ public:
     // player asked for the save and it failed.
     bool HuzTorlesEng(const std::filesystem::path& fajl, const ProgramVerzio& verzio, Uzenetek& u);
 
-    // Appends draws (the import); numbers them and marks the table modified.
-    void Hozzaadas(std::span<const Huzas> huzasok);
+    // Appends draws (the import) as one step of the undo log; numbers them and marks the
+    // table modified. Refuses (false, nothing changed) when one of them is not sound.
+    bool Hozzaadas(std::span<const Huzas> huzasok);
+
+    // Counts every change of the table, for the views that cache what they show.
+    std::uint64_t Valtozat() const { return valtozat_; }
 
     bool AdatbazisModositva = false;
     std::string_view MentesSugo() const {
         return AdatbazisModositva ? mentesSugo_ : MentesSugoNincs;
     }
 
-    // The three draw ranges; reset to the whole database after every load and change.
-    HuzasTartomanyok Tartomanyok;
+    // The draw ranges have one owner (the range dialog); the table only resets them to
+    // the whole database after every load and change. Without one nothing is reset.
+    void TartomanyTulajdonos(HuzasTartomanyok* t) {
+        tartomanyok_ = t;
+        TartomanyokAlaphelyzet();
+    }
 
     // --- editing, as the draw list drives it; rows are draw numbers (1-based) ---
     Huzas Rekord;
@@ -122,7 +158,8 @@ public:
 
     void RekordBeszuras(int p);
     void RekordTorles(int p);
-    void RekordBeillesztes();
+    // False (nothing written) when the record buffer is not a sound draw.
+    bool RekordBeillesztes();
     void RekordPMentes(int r);
     // Finishes the current operation; `naplozva` when the entry dialog (not undo or redo)
     // is the sender.
@@ -135,7 +172,8 @@ public:
     void BeszurasKezdes();
     void ModositasKezdes();
     bool TorlesKezdes(Uzenetek& u); // asks first
-    void DialogusVege(bool rendben, const Huzas& rekord);
+    // A record that is not a sound draw is refused like "Mégse" (false).
+    bool DialogusVege(bool rendben, const Huzas& rekord);
     // Whether a draw entered at the end gets a plus number (game 6 stopped drawing it
     // from 2007 week 30).
     bool UjHuzasPluszSzammal() const;
@@ -161,6 +199,9 @@ private:
     }
     void UjJatek(int jatek);
     void ModositasVege();
+    void TartomanyokAlaphelyzet();
+    bool Visszavon1();
+    bool Ujra1();
     void RekordBeSorba(int sor);
     void NaplobolTorles(int d);
     void NaplobolBeszuras(const std::vector<std::int32_t>& e, int d);
@@ -172,6 +213,13 @@ private:
     int poz_ = 0;
     int kijelolt_ = 0;
     std::string_view mentesSugo_ = MentesSugoModositott;
+    HuzasTartomanyok* tartomanyok_ = nullptr;
+    std::string figyelmeztetes_;
+    bool bakKell_ = false; // the loaded file lost something: keep it before the first save
+    std::uint64_t valtozat_ = 0;
 };
+
+// The copy of a damaged draw file kept before the first save replaces it.
+std::filesystem::path BakFajl(const std::filesystem::path& fajl);
 
 } // namespace varion

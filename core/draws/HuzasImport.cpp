@@ -51,6 +51,23 @@ bool SzamSor(const std::vector<std::string_view>& m, std::size_t elso, int db, i
     return true;
 }
 
+// The draw date, when the line has one: "YYYY.MM.DD.". A field shifted into its place
+// (a prize, a number) is not a date.
+bool DatumMezo(std::string_view s) {
+    if (s.empty()) return true;
+    if (s.size() != 11) return false;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const bool pont = i == 4 || i == 7 || i == 10;
+        if (pont ? s[i] != '.' : (s[i] < '0' || s[i] > '9')) return false;
+    }
+    return true;
+}
+
+// Game 6 drew a plus number until 2007 week 29.
+bool PluszSzamosKor(const Huzas& h) {
+    return h.Ev < 2007 || (h.Ev == 2007 && h.Het <= 29);
+}
+
 std::expected<std::vector<SorosHuzas>, std::string> Olvasas(std::string_view szoveg, int jatek) {
     if (!ErvenyesJatek(jatek)) return std::unexpected(std::string("Érvénytelen lottójáték."));
     if (szoveg.starts_with("\xEF\xBB\xBF")) szoveg.remove_prefix(3);
@@ -67,13 +84,20 @@ std::expected<std::vector<SorosHuzas>, std::string> Olvasas(std::string_view szo
         const auto m = Mezok(sor);
         SorosHuzas h{{}, sorszam};
         bool jo = Egesz(m[0], h.H.Ev) && Egesz(m.size() > 1 ? m[1] : "", h.H.Het) &&
-                  h.H.Ev >= 1900 && h.H.Ev <= 9999 && h.H.Het >= 1 && h.H.Het <= 53;
+                  h.H.Ev >= ElsoHuzasEv && h.H.Ev <= UtolsoHuzasEv && h.H.Het >= 1 &&
+                  h.H.Het <= 53 && m.size() > 2 && DatumMezo(m[2]);
         std::uint8_t* sz = h.H.Szamok.data();
         if (jo && jatek == 5) {
             jo = m.size() == 16 && SzamSor(m, 11, 5, maxSzam, sz);
         } else if (jo && jatek == 6) {
-            jo = (m.size() == 19 || m.size() == 20) && SzamSor(m, 13, 6, maxSzam, sz);
-            if (jo && m.size() == 20 && !m[19].empty()) {
+            // A line of the plus-number era has exactly 20 fields, the last one filled; a
+            // later line 19, or 20 with the last one empty. Any other count means a field is
+            // missing or extra, and reading on would take a prize for a number.
+            const bool plusz = PluszSzamosKor(h.H);
+            jo = (plusz ? m.size() == 20 && !m[19].empty()
+                        : m.size() == 19 || (m.size() == 20 && m[19].empty())) &&
+                 SzamSor(m, 13, 6, maxSzam, sz);
+            if (jo && plusz) {
                 int plusz = 0;
                 jo = Egesz(m[19], plusz) && plusz >= 1 && plusz <= maxSzam &&
                      std::find(sz, sz + 6, plusz) == sz + 6;
@@ -142,8 +166,9 @@ std::expected<int, std::string> HuzasImport(HuzasAdatbazis& db, std::string_view
         const int n = db.HuzasDb();
         auto dbKulcs = [&db](int i) { return Kulcs(db.Ertek(i, 1), db.Ertek(i, 2)); };
         auto ujKulcs = [&uj](std::size_t j) { return Kulcs(uj[j].H.Ev, uj[j].H.Het); };
-        const long long utolso = dbKulcs(n - 1);
-        // The weeks both hold: from the later of the two first draws to the database's last.
+        // The weeks both hold: from the later of the two first draws to the earlier of the
+        // two last ones. A file that ends before the database adds nothing.
+        const long long utolso = std::min(dbKulcs(n - 1), ujKulcs(uj.size() - 1));
         const long long kezdet = std::max(ujKulcs(0), dbKulcs(0));
         int i = 0;
         while (i < n && dbKulcs(i) < kezdet) ++i;
@@ -162,7 +187,7 @@ std::expected<int, std::string> HuzasImport(HuzasAdatbazis& db, std::string_view
                                    ") eltér az adatbázisban tárolt húzástól.");
         };
         for (;;) {
-            const bool vanDb = i < n;
+            const bool vanDb = i < n && dbKulcs(i) <= utolso;
             const bool vanUj = j < uj.size() && ujKulcs(j) <= utolso;
             if (!vanDb && !vanUj) break;
             if (!vanUj) return hianyzik(i);
@@ -176,7 +201,7 @@ std::expected<int, std::string> HuzasImport(HuzasAdatbazis& db, std::string_view
     }
     std::vector<Huzas> hozza;
     for (std::size_t k = elsoUj; k < uj.size(); ++k) hozza.push_back(uj[k].H);
-    db.Hozzaadas(hozza);
+    if (!db.Hozzaadas(hozza)) return std::unexpected(std::string("Hibás húzás az állományban."));
     return static_cast<int>(hozza.size());
 }
 
@@ -191,6 +216,12 @@ std::optional<int> HuzasImport(HuzasAdatbazis& db, std::string_view szoveg, Uzen
 
 std::string HozzaadvaSzoveg(int db) {
     return std::to_string(db) + " húzás hozzáadva.";
+}
+
+std::string ImportEredmenySzoveg(int db) {
+    return db > 0 ? HozzaadvaSzoveg(db)
+                  : std::string("Az állományban nincs az adatbázisénál újabb húzás, az adatbázis "
+                                "nem változott.");
 }
 
 } // namespace varion

@@ -29,5 +29,7 @@ std::expected<int, std::string> HuzasImport(HuzasAdatbazis& db, std::string_view
 std::optional<int> HuzasImport(HuzasAdatbazis& db, std::string_view szoveg, Uzenetek& u);
 
 std::string HozzaadvaSzoveg(int db); // "N húzás hozzáadva."
+// What the program says after an import: the count, or that the file had nothing newer.
+std::string ImportEredmenySzoveg(int db);
 
 } // namespace varion

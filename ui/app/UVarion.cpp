@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QToolTip>
 
+#include "app/UAdatbazisParancsok.h"
 #include "app/UBontasParancsok.h"
 #include "app/UGaranciaParancsok.h"
 #include "app/UIkonok.h"
@@ -24,6 +25,7 @@
 #include "base/ProgramVerzio.h"
 #include "breakdown/UBontMegsz.h"
 #include "draws/HuzasStatisztika.h"
+#include "draws/UHuzSzama.h"
 #include "files/AllomanyMuvelet.h"
 #include "files/FajlNevek.h"
 #include "files/SzamsorFajl.h"
@@ -83,7 +85,24 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     nyomtatas_ = new TNyomtatasParancsok(*this, u_);
     bontasParancsok_->Lista = [this] { listaParancsok_->BontListaStart(); };
     bontasParancsok_->Ellenorzes = [this] { listaParancsok_->BEStart(); };
+    adb_ = new UAdatbazisParancsok(this, huzasDb_, allapot_, beall_, u_, programKonyvtar_, [this] {
+        if (foszelveny_) foszelveny_->Megjelenites();
+        ParancsokSzinkron();
+    });
+    QMenu* adatbazis = MenuObj(Menu::Adatbazis);
+    adatbazis->insertSeparator(Akcio(Parancs::AdbNyomtatas));
+    adatbazis->insertAction(Akcio(Parancs::AdbNyomtatas), adb_->ImportAkcio());
+    adatbazis->insertAction(Akcio(Parancs::AdbNyomtatas), adb_->FrissitesAkcio());
+    // The hit-ratio condition's draws are the breakdown range of the range dialog.
+    bontasParancsok_->HuzasTartomanyKeres = [this]() -> std::optional<Tartomany> {
+        if (!adb_->HuzSzama().Start(TartomanyFajta::Bontas)) return std::nullopt;
+        return Tartomanyok().Get(TartomanyFajta::Bontas);
+    };
     qApp->installEventFilter(this);
+}
+
+HuzasTartomanyok& TFoablak::Tartomanyok() {
+    return adb_->HuzSzama().Tartomanyok();
 }
 
 TFoablak::~TFoablak() {
@@ -295,7 +314,9 @@ void TFoablak::Vegrehajt(Parancs p) {
                                .arg(Qs(VerzioSzoveg(SajatVerzio()))));
         break;
     default:
-        if (!nyomtatas_->Vegrehajt(p)) break; // the windows of these commands come later
+        if (nyomtatas_->Vegrehajt(p)) break;
+        if (adb_->Vegrehajt(p)) break;
+        break; // the windows of these commands come later
     }
     ParancsokSzinkron();
 }
@@ -378,12 +399,11 @@ void TFoablak::AdatbazisBetoltes() {
     const auto e =
         huzasDb_.HuzasokBe(programKonyvtar_ / AdatbazisFajl(beall_.Jatek), beall_.Jatek, u_);
     vanAdatbazis_ = e == BetoltesEredmeny::Rendben;
-    if (vanAdatbazis_) {
+    if (vanAdatbazis_)
         allapot_.VanAdatbazisAction();
-        tartomanyok_.MindenHuzas(huzasDb_.HuzasDb());
-    } else {
+    else
         allapot_.NincsAdatbazisAction();
-    }
+    adb_->Betoltve();
 }
 
 void TFoablak::JatekValtas(int jatek) {
@@ -392,7 +412,8 @@ void TFoablak::JatekValtas(int jatek) {
     FeltetelekTorlese();
     beall_.Jatek = jatek;
     VarionIni();
-    huzasDb_.HuzTorlesEng(programKonyvtar_ / AdatbazisFajl(huzasDb_.Jatek()), SajatVerzio(), u_);
+    adb_->HuzTorlesEng();
+    adb_->JatekValtasElott();
     vanAdatbazis_ = false;
     FoszelvenyEpitese();
     AdatbazisBetoltes();
@@ -412,7 +433,7 @@ void TFoablak::closeEvent(QCloseEvent* e) {
         BeallitasIras(programKonyvtar_ / std::string(BeallitasFajlNev), beall_,
                       JatekKonyvtar().string(), u_);
     FeltetelekTorlese();
-    huzasDb_.HuzTorlesEng(programKonyvtar_ / AdatbazisFajl(huzasDb_.Jatek()), SajatVerzio(), u_);
+    adb_->HuzTorlesEng();
     e->accept();
 }
 
@@ -444,7 +465,7 @@ void TFoablak::BackMentese() {
         TipMentes(back,
                   SzamsorFelvetel(foszelveny_->Foszelveny().Szamok(), feltetelek_.Adatok,
                                   feltetelek_.FeltetelJelzo, feltetelek_.EloszlasOpt != 0,
-                                  tartomanyok_.Get(TartomanyFajta::Bontas)),
+                                  Tartomanyok().Get(TartomanyFajta::Bontas)),
                   u_);
     } else if (!allapot_[Parancs::Visszatoltes].Engedelyezve && fs::exists(back, ec)) {
         VisszatoltesAjanlasa();
@@ -461,8 +482,8 @@ std::optional<std::vector<int>> TFoablak::HuzasStatisztika(NezetMod m) {
     if (!vanAdatbazis_ || huzasDb_.Ures()) return std::nullopt;
     const auto ertekek =
         m == NezetMod::Hanyszor
-            ? HanyszorHuztak(huzasDb_, tartomanyok_.Get(TartomanyFajta::Statisztika))
-            : HanyHuzasOta(huzasDb_, tartomanyok_.Get(TartomanyFajta::Statisztika));
+            ? HanyszorHuztak(huzasDb_, Tartomanyok().Get(TartomanyFajta::Statisztika))
+            : HanyHuzasOta(huzasDb_, Tartomanyok().Get(TartomanyFajta::Statisztika));
     return std::vector<int>(ertekek.begin(), ertekek.end());
 }
 

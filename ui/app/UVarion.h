@@ -29,6 +29,7 @@ class TListaParancsok;
 class TNyomtatasParancsok;
 class TUzenetAblak;
 class BontasParancsok;
+class UAdatbazisParancsok;
 
 class TFoablak final : public QMainWindow, public FoszelvenyKornyezet {
     Q_OBJECT
@@ -47,8 +48,9 @@ public:
     std::filesystem::path JatekKonyvtar() const;
     bool VanAdatbazis() const { return vanAdatbazis_; }
     const HuzasAdatbazis& Huzasok() const { return huzasDb_; }
-    // The three draw ranges (the ticket's statistics first).
-    HuzasTartomanyok& Tartomanyok() { return tartomanyok_; }
+    // The three draw ranges (the ticket's statistics first), owned by the range dialog.
+    HuzasTartomanyok& Tartomanyok();
+    UAdatbazisParancsok& Adatbazis() { return *adb_; }
     TBontas& Bontas() { return bontas_; }
     FeltetelKeszlet& Feltetelek() { return feltetelek_; }
     // The last-breakdown backup, run before the conditions are cleared.
@@ -102,7 +104,6 @@ private:
     InditasPlatform& platform_;
     Veletlen& veletlen_;
     HuzasAdatbazis huzasDb_;
-    HuzasTartomanyok tartomanyok_;
     TBontas bontas_;
     FeltetelKeszlet feltetelek_;
     Beallitasok beall_;
@@ -117,6 +118,7 @@ private:
     TNyomtatasParancsok* nyomtatas_ = nullptr;
     TUzenetAblak* uzenetAblak_ = nullptr;
     BontasParancsok* bontasParancsok_ = nullptr;
+    UAdatbazisParancsok* adb_ = nullptr;
     QString betoltendo_;
     bool vanAdatbazis_ = false;
     bool vanSugo_ = false;

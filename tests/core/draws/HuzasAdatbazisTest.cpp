@@ -54,10 +54,11 @@ TEST(HuzasAdatbazis, BetoltesMentesBajtrolBajtra) {
     const std::vector<Huzas> huzasok{H(2007, 28, {1, 2, 3, 4, 5, 6, 45}),
                                      H(2007, 30, {7, 8, 9, 10, 11, 12, 0})};
     auto adat = Fajl(6, huzasok);
-    adat.insert(adat.end(), 27, 0x55); // a partial record at the end is ignored
+    adat.insert(adat.end(), 27, 0x55); // a partial record at the end is left out
     ASSERT_TRUE(io::BiztosMentes(m / "Huzas6.ldb", adat));
     HuzasAdatbazis db;
     RogzitoUzenetek u;
+    u.Var(Figyelmeztetes);
     ASSERT_EQ(db.HuzasokBe(m / "Huzas6.ldb", 6, u), BetoltesEredmeny::Rendben);
     ASSERT_EQ(db.HuzasDb(), 2);
     EXPECT_EQ(db.OszlopDb(), 10);
@@ -79,7 +80,7 @@ TEST(HuzasAdatbazis, BetoltesMentesBajtrolBajtra) {
     HuzasAdatbazis ujra;
     ASSERT_TRUE(ujra.Beolvasas(ki, 6));
     EXPECT_EQ(ujra.HuzasTomb(), db.HuzasTomb());
-    EXPECT_EQ(ujra.Kodolas({1, 6, 0, 2}), ki);
+    EXPECT_EQ(*ujra.Kodolas({1, 6, 0, 2}), ki);
 }
 
 TEST(HuzasAdatbazis, UresEsHibasFajlok) {
@@ -99,22 +100,39 @@ TEST(HuzasAdatbazis, UresEsHibasFajlok) {
         a[poz] = b;
         return a;
     };
+    EXPECT_FALSE(HuzasAdatbazis().Beolvasas(std::span(jo).first(15), 5)) << "header cut";
+    // A damaged record is left out with its draw number named; the sound ones load. The
+    // old reader refused the whole file for a number out of range but took a repeated
+    // number, week 0 or any year, and the statistics then counted such a draw.
     const std::vector<Eset> esetek{
-        {"header cut", {jo.begin(), jo.begin() + 15}, 5},
         {"number 0", rontott(16 + 28 + 11, 0), 5},
         {"number 91", rontott(16 + 28 + 15, 91), 5},
-        {"game 5 file as game 7", jo, 7},
-        {"game 6 plus 46", Fajl(6, {H(2000, 1, {1, 2, 3, 4, 5, 6, 46})}), 6},
-        {"game 6 main number 0", Fajl(6, {H(2000, 1, {0, 2, 3, 4, 5, 6, 7})}), 6},
-        {"game 7 second row 36", Fajl(7, {H(2000, 1, {1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 36})}),
-         7},
+        {"repeated number", rontott(16 + 28 + 12, 1), 5},
+        {"week 0", rontott(16 + 28 + 10, 0), 5},
+        {"week 54", rontott(16 + 28 + 10, 54), 5},
+        {"year 0", rontott(16 + 28 + 9, 0), 5},
     };
     for (const auto& e : esetek) {
-        HuzasAdatbazis masik = db;
-        EXPECT_FALSE(masik.Beolvasas(e.Adat, e.Jatek)) << e.Nev;
-        EXPECT_EQ(masik.HuzasTomb(), db.HuzasTomb()) << e.Nev;
-        EXPECT_EQ(masik.Jatek(), 5) << e.Nev;
+        HuzasAdatbazis masik;
+        ASSERT_TRUE(masik.Beolvasas(e.Adat, e.Jatek)) << e.Nev;
+        EXPECT_EQ(masik.HuzasDb(), 1) << e.Nev;
+        EXPECT_EQ(masik.Ertek(0, 3), 10) << e.Nev;
+        EXPECT_NE(masik.BetoltesiFigyelmeztetes().find("   2. húzás: "), std::string::npos)
+            << e.Nev << masik.BetoltesiFigyelmeztetes();
     }
+    for (const auto& [jatek, h] : std::vector<std::pair<int, Huzas>>{
+             {6, H(2000, 1, {1, 2, 3, 4, 5, 6, 46})},
+             {6, H(2000, 1, {1, 2, 3, 4, 5, 6, 6})},
+             {6, H(2000, 1, {0, 2, 3, 4, 5, 6, 7})},
+             {7, H(2000, 1, {1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 36})}}) {
+        HuzasAdatbazis masik;
+        ASSERT_TRUE(masik.Beolvasas(Fajl(jatek, {h}), jatek));
+        EXPECT_EQ(masik.HuzasDb(), 0);
+    }
+    HuzasAdatbazis ket;
+    ASSERT_TRUE(
+        ket.Beolvasas(Fajl(7, {H(2000, 1, {1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 7})}), 7));
+    EXPECT_EQ(ket.HuzasDb(), 1) << "the two rows of a week may share numbers";
 }
 
 TEST(HuzasAdatbazis, HianyzoEsOlvashatatlanFajlUzenetei) {
@@ -166,10 +184,12 @@ TEST(HuzasAdatbazis, SikertelenMentesMegorziARegiFajltEsAJelzot) {
 class Szerkesztes : public ::testing::Test {
 protected:
     void SetUp() override {
-        db.Hozzaadas(std::vector<Huzas>{H(2020, 1, {1, 2, 3, 4, 5}), H(2020, 2, {6, 7, 8, 9, 10}),
-                                        H(2020, 3, {11, 12, 13, 14, 15})});
-        db.AdatbazisModositva = false;
+        ASSERT_TRUE(db.Beolvasas(Fajl(5, {H(2020, 1, {1, 2, 3, 4, 5}), H(2020, 2, {6, 7, 8, 9, 10}),
+                                          H(2020, 3, {11, 12, 13, 14, 15})}),
+                                 5));
+        db.TartomanyTulajdonos(&t);
     }
+    HuzasTartomanyok t;
     HuzasAdatbazis db{5};
     RogzitoUzenetek u;
 };
@@ -201,7 +221,7 @@ TEST_F(Szerkesztes, BovitesBeszurasModositasTorlesVisszavonassalEsUjra) {
         db.AdatbazisModositva = false;
         db.RekordPVissza();
         EXPECT_TRUE(db.AdatbazisModositva);
-        EXPECT_EQ(db.Tartomanyok.Get(TartomanyFajta::Bontas), TeljesTartomany(db.HuzasDb()));
+        EXPECT_EQ(t.Get(TartomanyFajta::Bontas), TeljesTartomany(db.HuzasDb()));
         lepesek.push_back(Oszlop(db, 3));
         EXPECT_EQ(Oszlop(db, 0).back(), db.HuzasDb()) << "renumbered";
     }

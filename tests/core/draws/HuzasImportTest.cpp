@@ -81,13 +81,12 @@ TEST(HuzasImport, HibasSorokatANevukkelUtasitEl) {
         EXPECT_NE(r.error().find(e.Hiba), std::string::npos) << r.error();
         EXPECT_TRUE(db.Ures());
     }
+    // Before 2007 week 30 every line carries its plus number.
     HuzasAdatbazis db(6);
     EXPECT_EQ(HuzasImport(db, "1988;43;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;3;16;24;26;36;40;27\n"
-                              "1988;42;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;3;16;24;26;36;40;\n"
-                              "1988;41;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;3;16;24;26;36;40\n"),
-              3);
-    EXPECT_EQ(Szamok(db, 0).back(), 0);
-    EXPECT_EQ(Szamok(db, 2).back(), 27);
+                              "1988;42;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;3;16;24;26;36;40;\n")
+                  .error(),
+              "Hibás sor a húzások állományában: 2. sor.");
 }
 
 TEST(HuzasImport, EltereKozosHuzasEsetenSemmiNemValtozik) {
@@ -111,6 +110,47 @@ TEST(HuzasImport, EltereKozosHuzasEsetenSemmiNemValtozik) {
                          "állományában.");
     EXPECT_EQ(HuzasImport(db, Otos), 1);
     EXPECT_EQ(HozzaadvaSzoveg(1), "1 húzás hozzáadva.");
+}
+
+} // namespace
+} // namespace varion
+
+namespace varion {
+namespace {
+
+// The old reader took any line of 19 or 20 fields and read the numbers at fixed places:
+// a plus-number line missing its date gave 13 14 17 19 45 20 and no plus number.
+TEST(HuzasImport, MezoszamAKorszakhozIgazodik) {
+    const std::string jo29 =
+        "2007;29;2007.07.22.;0;0 Ft;1;29 525 700 Ft;47;307 420 Ft;2651;5 450 Ft;53123;952 Ft;"
+        "8;13;14;17;19;45;20\r\n";
+    const std::string jo30 = "2007;30;2007.07.29.;0;0 Ft;0;0 Ft;182;80 688 Ft;6485;2 264 Ft;"
+                             "78475;655 Ft;7;13;18;27;30;33;\r\n";
+    HuzasAdatbazis db(6);
+    ASSERT_EQ(HuzasImport(db, jo30 + jo29), 2);
+    EXPECT_EQ(Szamok(db, 0), (std::vector<int>{8, 13, 14, 17, 19, 45, 20}));
+    EXPECT_EQ(Szamok(db, 1), (std::vector<int>{7, 13, 18, 27, 30, 33, 0}));
+    std::string datumNelkul = jo29;
+    datumNelkul.erase(8, 12); // "2007.07.22.;"
+    HuzasAdatbazis ures(6);
+    EXPECT_EQ(HuzasImport(ures, jo30 + datumNelkul).error(),
+              "Hibás sor a húzások állományában: 2. sor.");
+    EXPECT_TRUE(ures.Ures());
+    std::string pluszNelkul = jo29.substr(0, jo29.rfind(';') + 1) + "\r\n";
+    EXPECT_FALSE(HuzasImport(ures, pluszNelkul)) << "the plus era needs its plus number";
+}
+
+// The operator dates 2016 week 52 in 2017 and has week 53 in long years; both stay where
+// the year and week put them.
+TEST(HuzasImport, Het53EsUjevAtnyulo) {
+    const std::string csv = "2017;1;2017.01.07.;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;1;2;3;4;5\r\n"
+                            "2016;52;2017.01.01.;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;6;7;8;9;10\r\n"
+                            "2015;53;2016.01.02.;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;11;12;13;14;15\r\n";
+    HuzasAdatbazis db(5);
+    ASSERT_EQ(HuzasImport(db, csv), 3);
+    EXPECT_EQ(db.Ertek(0, 2), 53);
+    EXPECT_EQ(db.Ertek(1, 1), 2016);
+    EXPECT_EQ(db.Ertek(2, 1), 2017);
 }
 
 } // namespace
