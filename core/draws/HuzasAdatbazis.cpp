@@ -32,7 +32,19 @@ void HuzasAdatbazis::UjJatek(int jatek) {
     Tartomanyok.MindenHuzas(0);
 }
 
-bool HuzasAdatbazis::Beolvasas(std::span<const std::uint8_t> adat, int jatek) {
+std::string AdatbazisSerultSzoveg(const std::filesystem::path& fajl, std::optional<int> huzas) {
+    std::string s(AdatbazisOlvasasHibaSzoveg);
+    s += "\r\rÁllomány: " + fajl.string();
+    if (huzas) {
+        s += "\rHibás adat: ";
+        s += *huzas == 0 ? std::string("az állomány rövidebb a 16 bájtos fejlécnél.")
+                         : std::to_string(*huzas) + ". húzás.";
+    }
+    return s;
+}
+
+bool HuzasAdatbazis::Beolvasas(std::span<const std::uint8_t> adat, int jatek, int* hibasHuzas) {
+    if (hibasHuzas) *hibasHuzas = 0;
     if (!ErvenyesJatek(jatek) || adat.size() < HuzasFejlecMeret) return false;
     const int szamDb = RekordSzamDbJatek(jatek);
     const int maxSzam = MaxSzamJatek(jatek);
@@ -51,6 +63,7 @@ bool HuzasAdatbazis::Beolvasas(std::span<const std::uint8_t> adat, int jatek) {
         o.Int16(ev);
         o.Byte(het);
         o.Bajtok(maradek);
+        if (hibasHuzas) *hibasHuzas = static_cast<int>(i) + 1;
         if (o.Hibas()) return false;
         uj.push_back(sorszam);
         uj.push_back(static_cast<std::uint16_t>(ev));
@@ -82,9 +95,11 @@ BetoltesEredmeny HuzasAdatbazis::HuzasokBe(const std::filesystem::path& fajl, in
         return BetoltesEredmeny::NincsFajl;
     }
     const auto adat = io::FajlBeolvasas(fajl);
-    if (!adat || !Beolvasas(*adat, JatekAdat(jatek).Jatek)) {
-        u.HibaUzenet(AdatbazisOlvasasHibaSzoveg);
-        u.HibaUzenet(NincsAdatbazisSzoveg);
+    int hibasHuzas = 0;
+    const bool olvasva = adat.has_value();
+    if (!olvasva || !Beolvasas(*adat, JatekAdat(jatek).Jatek, &hibasHuzas)) {
+        u.HibaUzenet(
+            AdatbazisSerultSzoveg(fajl, olvasva ? std::optional<int>(hibasHuzas) : std::nullopt));
         if (JatekAdat(jatek).Jatek != jatek_) UjJatek(jatek);
         return BetoltesEredmeny::Hiba;
     }

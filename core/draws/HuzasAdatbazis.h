@@ -9,7 +9,9 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -61,6 +63,12 @@ inline constexpr std::string_view VisszaSugo = " Előző módosítás visszavon�
 inline constexpr std::string_view MegseSugo = " Visszavonás törlése. ";
 inline constexpr std::string_view NincsVisszavonhatoSugo = " Nincs visszavonható művelet. ";
 
+// The read error of a file that exists but cannot be used: the fixed first line, then the
+// file and, for a damaged file, the first draw that could not be used (1-based; 0 when the
+// file is shorter than its header). Reinstalling would not mend such a file, so the
+// message does not suggest it.
+std::string AdatbazisSerultSzoveg(const std::filesystem::path& fajl, std::optional<int> huzas);
+
 enum class BetoltesEredmeny { Rendben, NincsFajl, Hiba };
 
 class HuzasAdatbazis {
@@ -88,8 +96,9 @@ public:
     // messages; the table then keeps what it held when the game is the same, and is an
     // empty table of the new game otherwise.
     BetoltesEredmeny HuzasokBe(const std::filesystem::path& fajl, int jatek, Uzenetek& u);
-    // The same from bytes already read (nullopt-free form for tests and the import).
-    bool Beolvasas(std::span<const std::uint8_t> adat, int jatek);
+    // The same from bytes already read (nullopt-free form for tests and the import). On
+    // failure `hibasHuzas` gets the first damaged draw (1-based), 0 for a cut header.
+    bool Beolvasas(std::span<const std::uint8_t> adat, int jatek, int* hibasHuzas = nullptr);
     // The file's bytes for the table.
     std::vector<std::uint8_t> Kodolas(const ProgramVerzio& verzio) const;
     // Writes the table; on success clears the modified flag and says so.
