@@ -70,11 +70,14 @@ bool SzamsorFajl(std::span<const std::uint8_t> be) {
     if (!a) return true;
     // An accepted record is one the program could have written: written back, it reads the
     // same.
+    // (The program writes only its own version, whose items are all present.)
     io::Iro iro;
-    SzamsorIras(iro, *a, a->Verzio);
+    SzamsorIras(iro, *a, SajatVerzio());
     io::Olvaso o2(iro.Adat());
     auto b = SzamsorOlvasas(o2, k.Jatek, k.VanAdatbazis, k.HuzasDb, u);
-    return b && *b == *a && o2.Maradek() == 0;
+    if (!b || o2.Maradek() != 0) return false;
+    b->Verzio = a->Verzio;
+    return *b == *a;
 }
 
 bool BontasFajl(std::span<const std::uint8_t> be) {
@@ -91,8 +94,8 @@ bool BontasFajl(std::span<const std::uint8_t> be) {
     TBontas bontas;
     BontasTelepites(bontas, *sor, *b);
     io::Iro iro;
-    SzamsorIras(iro, *sor, sor->Verzio);
-    BontasMentese(iro, *sor, *b, b->Verzio);
+    SzamsorIras(iro, *sor, SajatVerzio());
+    BontasMentese(iro, *sor, *b, SajatVerzio());
     io::Olvaso o2(iro.Adat());
     const auto sor2 = SzamsorOlvasas(o2, k.Jatek, k.VanAdatbazis, k.HuzasDb, u);
     if (!sor2) return false;
@@ -124,8 +127,7 @@ bool HuzasCsv(std::span<const std::uint8_t> be) {
     if (huzasok.has_value() != hozzaadva.has_value()) return false;
     if (!huzasok) return db.HuzasDb() == 0;
     // Into an empty database everything is added; a second import adds nothing.
-    if (*hozzaadva != static_cast<int>(huzasok->size()) || db.HuzasDb() != *hozzaadva)
-        return false;
+    if (*hozzaadva != static_cast<int>(huzasok->size()) || db.HuzasDb() != *hozzaadva) return false;
     const auto masodik = HuzasImport(db, szoveg);
     return masodik && *masodik == 0;
 }

@@ -14,12 +14,12 @@
 namespace varion::fuzz {
 
 // False when the reader accepted the input but what it made of it is inconsistent.
-bool HuzasFajl(std::span<const std::uint8_t> be);   // Dat/HuzasG.ldb
-bool SzamsorFajl(std::span<const std::uint8_t> be); // .tip
-bool BontasFajl(std::span<const std::uint8_t> be);  // .top
+bool HuzasFajl(std::span<const std::uint8_t> be);     // Dat/HuzasG.ldb
+bool SzamsorFajl(std::span<const std::uint8_t> be);   // .tip
+bool BontasFajl(std::span<const std::uint8_t> be);    // .top
 bool BeallitasFajl(std::span<const std::uint8_t> be); // Varion.ini
-bool HuzasCsv(std::span<const std::uint8_t> be);    // the operator's CSV export
-bool SugoFajl(std::span<const std::uint8_t> be);    // Help/Varion.hlp, NUL, Help/Varion.cnt
+bool HuzasCsv(std::span<const std::uint8_t> be);      // the operator's CSV export
+bool SugoFajl(std::span<const std::uint8_t> be);      // Help/Varion.hlp, NUL, Help/Varion.cnt
 
 struct Cel {
     std::string_view Nev;

@@ -15,7 +15,14 @@ namespace varion::io {
 std::optional<std::vector<std::uint8_t>> FajlBeolvasas(const std::filesystem::path& utvonal) {
     std::FILE* f = std::fopen(utvonal.c_str(), "rb");
     if (!f) return std::nullopt;
+    // A device or a pipe named as a file would be read without end.
+    struct stat st {};
+    if (::fstat(::fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
+        std::fclose(f);
+        return std::nullopt;
+    }
     std::vector<std::uint8_t> adat;
+    adat.reserve(static_cast<std::size_t>(st.st_size));
     std::uint8_t puffer[65536];
     std::size_t n;
     while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0)

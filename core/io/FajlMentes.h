@@ -13,7 +13,7 @@
 
 namespace varion::io {
 
-// The whole file, or nothing when it cannot be opened or read.
+// The whole file, or nothing when it cannot be opened or read or is not a regular file.
 std::optional<std::vector<std::uint8_t>> FajlBeolvasas(const std::filesystem::path& utvonal);
 
 // Replaces `utvonal` with `adat`. False when anything failed; the old file is then intact

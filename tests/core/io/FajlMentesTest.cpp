@@ -30,6 +30,8 @@ TEST(BiztosMentes, HibaEsetenARegiFajlMarad) {
     EXPECT_EQ(FajlBeolvasas(cel), uj);
     EXPECT_FALSE(BiztosMentes(m.Utvonal / "nincs" / "ilyen.bin", regi));
     EXPECT_FALSE(FajlBeolvasas(m.Utvonal / "nincs.bin"));
+    EXPECT_FALSE(FajlBeolvasas("/dev/zero")) << "a device is no file: it would never end";
+    EXPECT_FALSE(FajlBeolvasas(m.Utvonal)) << "nor is a folder";
 }
 
 TEST(KisVeg, IrasOlvasasEsRovidAdat) {
