@@ -4,9 +4,9 @@
 
 #include "app/Beallitasok.h"
 #include "app/Sugo.h"
-#include "app/SzamsorFajl.h"
-#include "breakdown/BontasAtadas.h"
-#include "breakdown/BontasFajl.h"
+#include "files/SzamsorFajl.h"
+#include "files/BontasAtadas.h"
+#include "files/BontasFajl.h"
 #include "draws/HuzasAdatbazis.h"
 #include "draws/HuzasImport.h"
 #include "io/KisVeg.h"

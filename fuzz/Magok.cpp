@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/Beallitasok.h"
-#include "app/SzamsorFajl.h"
-#include "breakdown/BontasFajl.h"
+#include "files/SzamsorFajl.h"
+#include "files/BontasFajl.h"
 #include "draws/HuzasAdatbazis.h"
 #include "io/KisVeg.h"
 
