@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps run test build build-release bench asan tsan clean
+.PHONY: deps run test build build-release bench asan tsan clean package package-check fuzz
 
 deps:
 	@scripts/install-deps
@@ -44,5 +44,24 @@ tsan: deps
 	QT_QPA_PLATFORM=offscreen $(TSAN_ENV) $(BUILD)-tsan/tests/ui/varion_ui_tests \
 	  --gtest_filter='BontasFutas*:BontasAblak*'
 
+# --- Package and fuzzing ---------------------------------------------------------------
+# The Debian package from the test build (stripped by CPack), then its checks.
+package: deps
+	@scripts/install-deps paket
+	@$(MAKE) --no-print-directory build
+	cd $(BUILD) && cpack -G DEB
+
+package-check: package
+	desktop-file-validate packaging/hu.varion.Varion.desktop
+	appstreamcli validate --no-net --pedantic $(BUILD)/packaging/hu.varion.Varion.metainfo.xml
+	lintian --fail-on error $(BUILD)/package/varion_*.deb
+
+# Every fuzz target of the file readers for FUZZ_SECONDS each (clang, ASan, UBSan).
+FUZZ_SECONDS ?= 45
+fuzz:
+	@scripts/install-deps fuzz
+	FUZZ_BUILD=$(BUILD)-fuzz scripts/fuzz $(FUZZ_SECONDS)
+# --- end of package and fuzzing ---------------------------------------------------------
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-asan $(BUILD)-tsan
+	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-asan $(BUILD)-tsan $(BUILD)-fuzz

@@ -2,9 +2,11 @@
 #include <QApplication>
 #include <QInputDevice>
 #include <QProxyStyle>
+#include <QStandardPaths>
 #include <filesystem>
 
 #include "app/Inditas.h"
+#include "app/ProgramKonyvtar.h"
 #include "app/UEgyPeldany.h"
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
@@ -47,12 +49,18 @@ int main(int argc, char** argv) {
         return 0;
     }
     QApplication::setApplicationName(QStringLiteral("Varion"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("hu.varion.Varion"));
     QApplication::setStyle(new VarionStilus);
     varion::ProgramVeletlenCsere(nullptr);
     static varion::ValodiVeletlen veletlen(varion::OraMag());
     varion::ProgramVeletlenCsere(&veletlen);
     AsztaliPlatform platform;
-    const std::filesystem::path konyvtar = QCoreApplication::applicationDirPath().toStdString();
+    // The folder beside the executable, or the player's own data folder when the program
+    // is installed or on a read-only medium.
+    const std::filesystem::path konyvtar = varion::ProgramKonyvtarElokeszites(
+        {QCoreApplication::applicationDirPath().toStdString(),
+         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString()},
+        varion::IrhatoKonyvtar);
     varion::ui::TFoablak foablak(konyvtar, varion::ui::ProgramUzenetek(), platform, veletlen);
     QStringList arg = QCoreApplication::arguments();
     arg.removeFirst();

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <iostream>
 
+#include "Parancsok.h"
+
 namespace varion::cli {
 
 std::optional<std::string> Argumentumok::Opcio(const std::string& nev) const {
@@ -21,10 +23,10 @@ std::optional<std::string> Feldolgozas(const std::vector<std::string>& args,
             if (kapcsolok.contains(nev)) {
                 ki.Kapcsolok.insert(nev);
             } else if (ertekesek.contains(nev)) {
-                if (i + 1 >= args.size()) return "missing value for " + a;
+                if (i + 1 >= args.size()) return "hiányzik a(z) " + a + " értéke";
                 ki.Opciok[nev] = args[++i];
             } else {
-                return "unknown option " + a;
+                return "ismeretlen kapcsoló: " + a;
             }
         } else {
             ki.Poziciok.push_back(a);
@@ -56,9 +58,29 @@ std::optional<std::vector<int>> SzamLista(const std::string& s) {
     return ki;
 }
 
+std::string EgySorban(std::string_view szoveg) {
+    std::string ki;
+    bool szunet = false;
+    for (const char c : szoveg) {
+        if (c == '\r' || c == '\n') {
+            szunet = !ki.empty();
+            continue;
+        }
+        if (szunet && c != ' ' && ki.back() != ' ') ki += ' ';
+        szunet = false;
+        ki += c;
+    }
+    return ki;
+}
+
 int Hiba(const std::string& uzenet) {
-    std::cerr << "varion-cli: " << uzenet << '\n';
-    return 2;
+    std::cerr << "varion-cli: " << EgySorban(uzenet) << '\n';
+    return KilepesHasznalat;
+}
+
+int Kudarc(const std::string& uzenet) {
+    std::cerr << "varion-cli: " << EgySorban(uzenet) << '\n';
+    return KilepesHiba;
 }
 
 } // namespace varion::cli

@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace varion::cli {
@@ -32,7 +33,11 @@ std::optional<int> EgeszSzam(const std::string& s);
 // "a,b,c" as numbers; nullopt on anything that is not a list of integers.
 std::optional<std::vector<int>> SzamLista(const std::string& s);
 
-// One-line error on stderr; returns the exit code for bad arguments (2).
+// One-line error on stderr; returns the exit code for a wrong command line (2).
 int Hiba(const std::string& uzenet);
+// One-line error on stderr; returns the exit code for work that failed (1).
+int Kudarc(const std::string& uzenet);
+// The message as one line: its line breaks become blanks.
+std::string EgySorban(std::string_view szoveg);
 
 } // namespace varion::cli

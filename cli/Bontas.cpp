@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Argumentumok.h"
+#include "Haladas.h"
 #include "KonzolUzenetek.h"
 #include "Parancsok.h"
 #include "Valtozatok.h"
@@ -24,13 +25,14 @@ std::optional<Szamsor> Szamok(const std::string& s, int maxSzam, const std::stri
                               std::string& hiba) {
     const auto lista = SzamLista(s);
     if (!lista) {
-        hiba = "--" + nev + " needs a comma-separated list of numbers";
+        hiba = "a --" + nev + " értéke vesszővel elválasztott számok listája";
         return std::nullopt;
     }
     Szamsor ki;
     for (const int x : *lista) {
         if (x < 1 || x > maxSzam) {
-            hiba = "number " + std::to_string(x) + " outside 1.." + std::to_string(maxSzam);
+            hiba = "a(z) " + std::to_string(x) + " szám nincs 1.." + std::to_string(maxSzam) +
+                   " között";
             return std::nullopt;
         }
         ki.push_back(static_cast<std::uint8_t>(x));
@@ -40,7 +42,7 @@ std::optional<Szamsor> Szamok(const std::string& s, int maxSzam, const std::stri
 
 // The ticket of --szamok and --fix, without conditions; an error text when it is not one.
 std::optional<std::string> SzamokbolSzamsor(const Argumentumok& a, int jatek, SzamsorAdatok& sor) {
-    if (!a.Opciok.contains("szamok")) return "--szamok or --tip is required";
+    if (!a.Opciok.contains("szamok")) return "a --szamok vagy a --tip kötelező";
     const int maxSzam = MaxSzamJatek(jatek);
     std::string hiba;
     const auto jelolt = Szamok(*a.Opcio("szamok"), maxSzam, "szamok", hiba);
@@ -55,9 +57,9 @@ std::optional<std::string> SzamokbolSzamsor(const Argumentumok& a, int jatek, Sz
     mind.insert(mind.end(), fix.begin(), fix.end());
     std::sort(mind.begin(), mind.end());
     if (const auto d = std::adjacent_find(mind.begin(), mind.end()); d != mind.end())
-        return "number " + std::to_string(*d) + " given twice";
+        return "a(z) " + std::to_string(*d) + " szám kétszer szerepel";
     if (static_cast<int>(fix.size()) > MaxFixSzam(jatek))
-        return "at most " + std::to_string(MaxFixSzam(jatek)) + " fixed numbers";
+        return "legfeljebb " + std::to_string(MaxFixSzam(jatek)) + " fix szám adható meg";
     sor.Jatek = jatek;
     sor.Jelolt = *jelolt;
     sor.Fix = fix;
@@ -111,33 +113,34 @@ int Bontas(const std::vector<std::string>& args) {
             args, {"jatek", "szamok", "fix", "hibapont", "tip", "huzasok", "ki", "mp", "mag"},
             {"eloszlas", "lista", "optimalizalt"}, a))
         return Hiba(*h);
-    if (!a.Poziciok.empty()) return Hiba("unexpected argument " + a.Poziciok.front());
+    if (!a.Poziciok.empty()) return Hiba("fölösleges argumentum: " + a.Poziciok.front());
     if (a.Van("tip") && (a.Van("szamok") || a.Van("fix")))
-        return Hiba("--tip brings its own numbers: leave out --szamok and --fix");
+        return Hiba("a --tip állomány a saját számait hozza: a --szamok és a --fix nem adható meg "
+                    "mellette");
 
     std::optional<int> jatek;
     if (const auto j = a.Opcio("jatek")) {
         jatek = EgeszSzam(*j);
-        if (!jatek || !ErvenyesJatek(*jatek)) return Hiba("--jatek must be 5, 6 or 7");
+        if (!jatek || !ErvenyesJatek(*jatek)) return Hiba("a --jatek értéke 5, 6 vagy 7");
     } else if (const auto tip = a.Opcio("tip")) {
         jatek = AllomanyJateka(*tip);
-        if (!jatek) return Hiba("cannot read " + *tip);
+        if (!jatek) return Kudarc("nem olvasható számsor állománya: " + *tip);
     } else {
-        return Hiba("--jatek must be 5, 6 or 7");
+        return Hiba("a --jatek kötelező: 5, 6 vagy 7");
     }
 
     KonzolUzenetek u;
     HuzasAdatbazis db(*jatek);
     bool vanAdatbazis = false;
     if (const auto h = a.Opcio("huzasok")) {
-        if (db.HuzasokBe(*h, *jatek, u) != BetoltesEredmeny::Rendben) return 2;
+        if (db.HuzasokBe(*h, *jatek, u) != BetoltesEredmeny::Rendben) return KilepesHiba;
         vanAdatbazis = true;
     }
 
     SzamsorAdatok sor;
     if (const auto tip = a.Opcio("tip")) {
         auto betoltott = TipBetoltes(*tip, *jatek, vanAdatbazis, db.HuzasDb(), u);
-        if (!betoltott) return 2;
+        if (!betoltott) return KilepesHiba;
         sor = std::move(*betoltott);
     } else {
         if (const auto h = SzamokbolSzamsor(a, *jatek, sor)) return Hiba(*h);
@@ -145,11 +148,11 @@ int Bontas(const std::vector<std::string>& args) {
     }
     const int K = sor.ValtozoSzamDb;
     if (static_cast<int>(sor.Jelolt.size()) < K)
-        return Hiba("a variation needs " + std::to_string(K) + " marked numbers");
+        return Hiba("egy változathoz " + std::to_string(K) + " kijelölt szám kell");
     if (const auto h = a.Opcio("hibapont")) {
         const auto e = EgeszSzam(*h);
         if (!e || *e < 0 || *e > std::min(3, K - 1))
-            return Hiba("--hibapont must be 0.." + std::to_string(std::min(3, K - 1)));
+            return Hiba("a --hibapont értéke 0.." + std::to_string(std::min(3, K - 1)));
         sor.Hibapont = *e;
     }
     if (a.Van("eloszlas")) sor.EloszlasOpt = true;
@@ -180,8 +183,8 @@ int Bontas(const std::vector<std::string>& args) {
     be.UtolsoHuzas = sor.Huzasok.Utolso;
     be.Datum = MaiNap();
     TBontas bontas;
-    if (!bontas.BontasIndul(be, u)) return Hiba("the breakdown could not start");
-    bontas.Futtatas();
+    if (!bontas.BontasIndul(be, u)) return Kudarc("a bontás nem indítható");
+    BontasFuttatas(bontas);
     std::cout << bontas.GetTaroltNyerSzelv()
               << " változat tárolva, teljes bontás: " << bontas.TeljesSzelvszam()
               << ", időtartam: " << bontas.Idotartam().count() << " ms\n";
@@ -212,8 +215,9 @@ int Bontas(const std::vector<std::string>& args) {
         adatok.BontMutStat = std::move(optimalis->BontMutStat);
     }
     if (a.Van("lista")) ValtozatokKiirasa(sor, adatok);
-    if (const auto ki = a.Opcio("ki"); ki && !AllomanyMentes(*ki, sor, &adatok, u)) return 2;
-    return 0;
+    if (const auto ki = a.Opcio("ki"); ki && !AllomanyMentes(*ki, sor, &adatok, u))
+        return KilepesHiba;
+    return KilepesRendben;
 }
 
 } // namespace varion::cli

@@ -36,23 +36,23 @@ int ImportParancs(const std::vector<std::string>& args) {
     Argumentumok a;
     if (auto h = Feldolgozas(args, {"jatek", "ki"}, {}, a)) return Hiba(*h);
     const auto jatek = JatekOpcio(a);
-    if (!jatek) return Hiba("--jatek 5, 6 or 7 is required");
+    if (!jatek) return Hiba("a --jatek kötelező: 5, 6 vagy 7");
     const auto ki = a.Opcio("ki");
     if (!ki || a.Poziciok.size() != 1)
-        return Hiba("usage: import --jatek G FILE.csv --ki FILE.ldb");
+        return Hiba("használat: varion-cli import --jatek G FÁJL.csv --ki FÁJL.ldb");
     const auto csv = io::FajlBeolvasas(a.Poziciok[0]);
-    if (!csv) return Hiba("cannot read " + a.Poziciok[0]);
+    if (!csv) return Kudarc("nem olvasható: " + a.Poziciok[0]);
     HuzasAdatbazis db(*jatek);
     const bool volt = std::filesystem::exists(*ki);
-    if (volt && !Betoltes(*ki, *jatek, db)) return 2;
+    if (volt && !Betoltes(*ki, *jatek, db)) return KilepesHiba;
     KonzolUzenetek u;
     const auto hozzaadva = HuzasImport(
         db, std::string_view(reinterpret_cast<const char*>(csv->data()), csv->size()), u);
-    if (!hozzaadva) return 2;
+    if (!hozzaadva) return KilepesHiba;
     const auto adat = db.Kodolas(SajatVerzio());
     if ((*hozzaadva > 0 || !volt) && (!adat || !io::BiztosMentes(*ki, *adat))) {
         u.HibaUzenet(AdatbazisIrasHibaSzoveg);
-        return 2;
+        return KilepesHiba;
     }
     std::cout << HozzaadvaSzoveg(*hozzaadva) << '\n';
     return 0;
@@ -62,9 +62,10 @@ int HuzasokParancs(const std::vector<std::string>& args) {
     Argumentumok a;
     if (auto h = Feldolgozas(args, {"jatek"}, {}, a)) return Hiba(*h);
     const auto jatek = JatekOpcio(a);
-    if (!jatek || a.Poziciok.size() != 1) return Hiba("usage: huzasok --jatek G FILE.ldb");
+    if (!jatek || a.Poziciok.size() != 1)
+        return Hiba("használat: varion-cli huzasok --jatek G FÁJL.ldb");
     HuzasAdatbazis db(*jatek);
-    if (!Betoltes(a.Poziciok[0], *jatek, db)) return 2;
+    if (!Betoltes(a.Poziciok[0], *jatek, db)) return KilepesHiba;
     std::string ki;
     for (int i = 0; i < db.HuzasDb(); ++i) {
         const auto s = db.Sor(i);
@@ -83,22 +84,22 @@ int StatisztikaParancs(const std::vector<std::string>& args) {
     if (auto h = Feldolgozas(args, {"jatek", "tol", "ig"}, {}, a)) return Hiba(*h);
     const auto jatek = JatekOpcio(a);
     if (!jatek || a.Poziciok.size() != 1)
-        return Hiba("usage: statisztika --jatek G FILE.ldb [--tol a --ig b]");
+        return Hiba("használat: varion-cli statisztika --jatek G FÁJL.ldb [--tol a --ig b]");
     HuzasAdatbazis db(*jatek);
-    if (!Betoltes(a.Poziciok[0], *jatek, db)) return 2;
+    if (!Betoltes(a.Poziciok[0], *jatek, db)) return KilepesHiba;
     Tartomany t = TeljesTartomany(db.HuzasDb());
     if (const auto tol = a.Opcio("tol")) {
         const auto v = EgeszSzam(*tol);
-        if (!v) return Hiba("--tol needs a draw number");
+        if (!v) return Hiba("a --tol értéke egy húzás sorszáma");
         t.Elso = *v;
     }
     if (const auto ig = a.Opcio("ig")) {
         const auto v = EgeszSzam(*ig);
-        if (!v) return Hiba("--ig needs a draw number");
+        if (!v) return Hiba("az --ig értéke egy húzás sorszáma");
         t.Utolso = *v;
     }
     if (t.Elso < 1 || t.Utolso > db.HuzasDb() || t.Elso > t.Utolso)
-        return Hiba("the range must lie within 1.." + std::to_string(db.HuzasDb()));
+        return Hiba("a tartomány 1.." + std::to_string(db.HuzasDb()) + " között lehet");
     const auto gy = HanyszorHuztak(db, t);
     const auto ota = HanyHuzasOta(db, t);
     std::string ki;

@@ -1,9 +1,10 @@
-// Messages of the core on the console: every text goes to stderr, questions are answered
-// with a fixed answer (the command line asks nobody).
+// Messages of the core on the console: every text goes to stderr in one line, questions are
+// answered with a fixed answer (the command line asks nobody).
 #pragma once
 
 #include <iostream>
 
+#include "Argumentumok.h"
 #include "base/Uzenetek.h"
 
 namespace varion::cli {
@@ -14,7 +15,7 @@ public:
 
 protected:
     bool Megjelenit(UzenetTipus, std::string_view szoveg) override {
-        std::cerr << SortoresekCsereje(szoveg) << '\n';
+        std::cerr << "varion-cli: " << EgySorban(szoveg) << '\n';
         return valasz_;
     }
 

@@ -13,21 +13,22 @@ namespace varion::cli {
 int ListaParancs(const std::vector<std::string>& args) {
     Argumentumok a;
     if (auto h = Feldolgozas(args, {"huzasok"}, {}, a)) return Hiba(*h);
-    if (a.Poziciok.size() != 1) return Hiba("usage: lista FILE.top [--huzasok FILE.ldb]");
+    if (a.Poziciok.size() != 1)
+        return Hiba("használat: varion-cli lista FÁJL.top [--huzasok FÁJL.ldb]");
     const auto adat = io::FajlBeolvasas(a.Poziciok[0]);
-    if (!adat) return Hiba("cannot read " + a.Poziciok[0]);
+    if (!adat) return Kudarc("nem olvasható: " + a.Poziciok[0]);
     // The game of the file decides; it follows the 16-byte header.
     const int jatek = adat->size() >= 20 ? io::Int32Ertek(adat->data() + 16) : 0;
-    if (!ErvenyesJatek(jatek)) return Hiba("not a breakdown file: " + a.Poziciok[0]);
+    if (!ErvenyesJatek(jatek)) return Kudarc("nem bontás állománya: " + a.Poziciok[0]);
     KonzolUzenetek u;
     HuzasAdatbazis db(jatek);
     bool vanAdatbazis = false;
     if (const auto h = a.Opcio("huzasok")) {
-        if (db.HuzasokBe(*h, jatek, u) != BetoltesEredmeny::Rendben) return 2;
+        if (db.HuzasokBe(*h, jatek, u) != BetoltesEredmeny::Rendben) return KilepesHiba;
         vanAdatbazis = true;
     }
     const auto t = TopBetoltes(a.Poziciok[0], jatek, vanAdatbazis, db.HuzasDb(), u);
-    if (!t) return 2;
+    if (!t) return KilepesHiba;
     ValtozatokKiirasa(t->Sor, t->Bontas);
     return 0;
 }

@@ -1,5 +1,6 @@
 // The subcommands of varion-cli. Each takes the arguments after its name and returns the
-// exit code: 0 success, 2 bad arguments or input (`garancia`: 1 when the guarantee fails).
+// exit code: 0 success, 1 the task failed (`garancia`: the guarantee does not hold), 2 bad
+// arguments.
 #pragma once
 
 #include <string>
@@ -8,11 +9,17 @@
 
 namespace varion::cli {
 
+inline constexpr int KilepesRendben = 0;
+inline constexpr int KilepesHiba = 1;      // the work failed: a file unreadable, damaged, unwritten
+inline constexpr int KilepesHasznalat = 2; // the command line is wrong
+
 using Parancs = int (*)(const std::vector<std::string>& args);
 
 struct ParancsLeiras {
     std::string_view Nev;
-    std::string_view Hasznalat;
+    std::string_view Hasznalat; // the arguments, one line
+    std::string_view Leiras;    // what it does, one line
+    std::string_view Opciok;    // the options, a line each, for `PARANCS --help`
     Parancs Futtatas;
 };
 

@@ -13,23 +13,63 @@ namespace {
 using varion::cli::ParancsLeiras;
 
 constexpr std::array<ParancsLeiras, 6> parancsok{{
+    {"import", "--jatek G FÁJL.csv --ki FÁJL.ldb",
+     "a lottótársaság húzásainak átvétele a húzások állományába (létrehozza vagy bővíti)",
+     "  --jatek G      a játék: 5, 6 vagy 7\n"
+     "  --ki FÁJL.ldb  a húzások állománya\n",
+     varion::cli::ImportParancs},
+    {"huzasok", "--jatek G FÁJL.ldb", "a húzások soronként: sorszám, év, hét, a kihúzott számok",
+     "  --jatek G      a játék: 5, 6 vagy 7\n", varion::cli::HuzasokParancs},
+    {"statisztika", "--jatek G FÁJL.ldb [--tol a --ig b]",
+     "számonként: hányszor húzták, hány húzás óta nem húzták",
+     "  --jatek G      a játék: 5, 6 vagy 7\n"
+     "  --tol a        az első figyelembe vett húzás (alapból 1)\n"
+     "  --ig b         az utolsó figyelembe vett húzás (alapból az utolsó)\n",
+     varion::cli::StatisztikaParancs},
     {"bontas",
-     "(--jatek G --szamok a,b,... [--fix x,y] | --tip FILE.tip [--huzasok FILE.ldb]) "
-     "[--hibapont e [--optimalizalt [--mp S] [--mag SEED]]] [--eloszlas] [--lista] "
-     "[--ki FILE.top]",
+     "(--jatek G --szamok a,b,... [--fix x,y] | --tip FÁJL.tip [--huzasok FÁJL.ldb]) "
+     "[--hibapont e] [--eloszlas] [--lista] [--ki FÁJL.top]",
+     "bontás a megadott számokból vagy egy számsor állományából, a feltételeivel",
+     "  --jatek G         a játék: 5, 6 vagy 7 (--tip mellett az állományé)\n"
+     "  --szamok a,b,...  a bontás számai\n"
+     "  --fix x,y         fix számok (legfeljebb a játék mínusz 2)\n"
+     "  --tip FÁJL.tip    számsor állománya: számok, feltételek, húzástartomány\n"
+     "  --huzasok FÁJL    a húzások állománya a találati arány feltételhez\n"
+     "  --hibapont e      hibapontok száma (0..3)\n"
+     "  --eloszlas        eloszlás optimalizálás\n"
+     "  --lista           minden tárolt változat kiírása, soronként\n"
+     "  --ki FÁJL.top     a bontás mentése (mellé a számsor .tip állománya)\n",
      varion::cli::Bontas},
-    {"import", "--jatek G FILE.csv --ki FILE.ldb", varion::cli::ImportParancs},
-    {"huzasok", "--jatek G FILE.ldb", varion::cli::HuzasokParancs},
-    {"statisztika", "--jatek G FILE.ldb [--tol a --ig b]", varion::cli::StatisztikaParancs},
-    {"lista", "FILE.top [--huzasok FILE.ldb]", varion::cli::ListaParancs},
-    {"garancia", "FILE.top [--hibapont e] [--huzasok FILE.ldb]", varion::cli::GaranciaParancs},
+    {"lista", "FÁJL.top [--huzasok FÁJL.ldb]", "egy bontás állományának változatai, soronként",
+     "  --huzasok FÁJL    a húzások állománya (a húzásokból készült bontáshoz)\n",
+     varion::cli::ListaParancs},
+    {"garancia", "FÁJL.top [--hibapont e] [--huzasok FÁJL.ldb]",
+     "egy bontás garanciájának ellenőrzése: a lefedetlen változatok száma és az elsők",
+     "  --hibapont e      a vizsgált hibapont (alapból a bontás állományáé)\n"
+     "  --huzasok FÁJL    a húzások állománya a találati arány feltételhez\n",
+     varion::cli::GaranciaParancs},
 }};
 
 void Sugo() {
-    std::cout << "Használat: varion-cli PARANCS [argumentumok]\n\n"
+    std::cout << "Használat: varion-cli PARANCS [argumentumok]\n"
+                 "          varion-cli PARANCS --help\n\n"
                  "  --version   a program verziója\n"
-                 "  --help      ez a lista\n";
+                 "  --help      ez a lista\n\n"
+                 "Parancsok:\n";
     for (const auto& p : parancsok) std::cout << "  " << p.Nev << ' ' << p.Hasznalat << '\n';
+    std::cout << "\nKilépési kód: 0 siker, 1 a feladat nem sikerült, 2 hibás parancssor.\n";
+}
+
+void ParancsSugo(const ParancsLeiras& p) {
+    std::cout << "Használat: varion-cli " << p.Nev << ' ' << p.Hasznalat << "\n\n"
+              << p.Leiras << ".\n\n"
+              << p.Opciok;
+}
+
+bool SugoKeres(const std::vector<std::string>& args) {
+    for (const auto& a : args)
+        if (a == "--help" || a == "-h") return true;
+    return false;
 }
 
 } // namespace
@@ -38,17 +78,24 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         Sugo();
-        return 2;
+        return varion::cli::KilepesHasznalat;
     }
     if (args[0] == "--version") {
         std::cout << "Varion " << varion::VerzioSzoveg(varion::SajatVerzio()) << '\n';
-        return 0;
+        return varion::cli::KilepesRendben;
     }
     if (args[0] == "--help" || args[0] == "-h") {
         Sugo();
-        return 0;
+        return varion::cli::KilepesRendben;
     }
-    for (const auto& p : parancsok)
-        if (p.Nev == args[0]) return p.Futtatas({args.begin() + 1, args.end()});
-    return varion::cli::Hiba("unknown command " + args[0] + " (see --help)");
+    for (const auto& p : parancsok) {
+        if (p.Nev != args[0]) continue;
+        const std::vector<std::string> sajat(args.begin() + 1, args.end());
+        if (SugoKeres(sajat)) {
+            ParancsSugo(p);
+            return varion::cli::KilepesRendben;
+        }
+        return p.Futtatas(sajat);
+    }
+    return varion::cli::Hiba("ismeretlen parancs: " + args[0] + " (lásd: varion-cli --help)");
 }

@@ -113,13 +113,19 @@ bool BeallitasOlvasas(const std::filesystem::path& fajl, Beallitasok& b, Uzenete
         u.HibaUzenet(IniOlvasasHibaSzoveg);
         return false;
     }
-    const IniTartalom ini(
-        std::string_view(reinterpret_cast<const char*>(adat->data()), adat->size()));
+    if (BeallitasErtelmezes(
+            std::string_view(reinterpret_cast<const char*>(adat->data()), adat->size()), b, u))
+        return true;
+    std::error_code ec;
+    std::filesystem::remove(fajl, ec);
+    return false;
+}
+
+bool BeallitasErtelmezes(std::string_view szoveg, Beallitasok& b, Uzenetek& u) {
+    const IniTartalom ini(szoveg);
     const int jatek = ini.Egesz("Varion", "Jatek", 5);
     if (!ErvenyesJatek(jatek)) {
         u.HibaUzenet(SerultIniSzoveg);
-        std::error_code ec;
-        std::filesystem::remove(fajl, ec);
         SzelvIniAlap(b);
         return false;
     }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "base/Uzenetek.h"
 #include "game/SzelvSzinek.h"
@@ -59,6 +60,9 @@ inline constexpr std::string_view IniIrasHibaSzoveg =
 // every setting at its built-in value; an unreadable file keeps what was read. False on
 // either, after the message.
 bool BeallitasOlvasas(const std::filesystem::path& fajl, Beallitasok& b, Uzenetek& u);
+// The same for the file's text; false (after the message, with every setting at its
+// built-in value) when the game is damaged. The caller deletes the file then.
+bool BeallitasErtelmezes(std::string_view szoveg, Beallitasok& b, Uzenetek& u);
 
 // Writes every key ("HintKiBe" excepted); an empty remembered folder is written as
 // `jatekKonyvtar`, the current game's folder. False after the message on failure; the

@@ -8,6 +8,7 @@
 
 #include "files/FajlNevek.h"
 #include "game/Jatek.h"
+#include "io/FajlMentes.h"
 
 namespace varion {
 
@@ -48,6 +49,15 @@ bool SugoFajlokMegvannak(const fs::path& programKonyvtar) {
            fs::is_regular_file(SugoTartalomFajl(programKonyvtar), ec);
 }
 
+int RegiIdeiglenesekTorlese(const fs::path& programKonyvtar) {
+    static constexpr std::string_view kiterjesztesek[] = {"ldb", "tip", "top", "ini", "rtf"};
+    int db = io::RegiIdeiglenesekTorlese(programKonyvtar, kiterjesztesek);
+    db += io::RegiIdeiglenesekTorlese(programKonyvtar / "Dat", kiterjesztesek);
+    for (int jatek = 5; jatek <= 7; ++jatek)
+        db += io::RegiIdeiglenesekTorlese(JatekKonyvtar(programKonyvtar, jatek), kiterjesztesek);
+    return db;
+}
+
 InditasEredmeny InditasiEllenorzesek(const fs::path& programKonyvtar, InditasPlatform& platform,
                                      Uzenetek& u) {
     InditasEredmeny e;
@@ -68,6 +78,7 @@ InditasEredmeny InditasiEllenorzesek(const fs::path& programKonyvtar, InditasPla
     }
     std::error_code ec;
     fs::create_directory(programKonyvtar / "Dat", ec);
+    RegiIdeiglenesekTorlese(programKonyvtar);
     e.VanSugo = SugoFajlokMegvannak(programKonyvtar);
     if (!e.VanSugo) u.HibaUzenet(NincsSugoSzoveg);
     return e;

@@ -45,13 +45,17 @@ bool SugoFajlokMegvannak(const std::filesystem::path& programKonyvtar);
 std::filesystem::path SugoFajl(const std::filesystem::path& programKonyvtar);
 std::filesystem::path SugoTartalomFajl(const std::filesystem::path& programKonyvtar);
 
+// Removes what a save killed half-way left in the program folder, "Dat" and the game
+// folders: hidden temporary files of the program's own file types. Returns the count.
+int RegiIdeiglenesekTorlese(const std::filesystem::path& programKonyvtar);
+
 struct InditasEredmeny {
     bool Folytat = true; // false: the program ends
     bool VanSugo = true;
 };
 
-// Memory, mouse, writability, "Dat", help, in that order; a "no" or a fatal check ends the
-// run at once.
+// Memory, mouse, writability, "Dat" (and the temporaries above), help, in that order; a "no" or a
+// fatal check ends the run at once.
 InditasEredmeny InditasiEllenorzesek(const std::filesystem::path& programKonyvtar,
                                      InditasPlatform& platform, Uzenetek& u);
 

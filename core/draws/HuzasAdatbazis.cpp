@@ -101,6 +101,17 @@ std::string Figyelmeztetes(const std::vector<std::pair<int, std::string_view>>& 
 
 } // namespace
 
+std::string AdatbazisSerultSzoveg(const std::filesystem::path& fajl, std::optional<int> huzas) {
+    std::string s(AdatbazisOlvasasHibaSzoveg);
+    s += "\r\rÁllomány: " + fajl.string();
+    if (huzas) {
+        s += "\rHibás adat: ";
+        s += *huzas == 0 ? std::string("az állomány rövidebb a 16 bájtos fejlécnél.")
+                         : std::to_string(*huzas) + ". húzás.";
+    }
+    return s;
+}
+
 bool HuzasAdatbazis::Beolvasas(std::span<const std::uint8_t> adat, int jatek) {
     if (!ErvenyesJatek(jatek) || adat.size() < HuzasFejlecMeret) return false;
     const int szamDb = RekordSzamDbJatek(jatek);
@@ -166,9 +177,10 @@ BetoltesEredmeny HuzasAdatbazis::HuzasokBe(const std::filesystem::path& fajl, in
         return BetoltesEredmeny::NincsFajl;
     }
     const auto adat = io::FajlBeolvasas(fajl);
-    if (!adat || !Beolvasas(*adat, JatekAdat(jatek).Jatek)) {
-        u.HibaUzenet(AdatbazisOlvasasHibaSzoveg);
-        u.HibaUzenet(NincsAdatbazisSzoveg);
+    const bool olvasva = adat.has_value();
+    // Damaged records are left out with a warning; only a file without its header fails.
+    if (!olvasva || !Beolvasas(*adat, JatekAdat(jatek).Jatek)) {
+        u.HibaUzenet(AdatbazisSerultSzoveg(fajl, olvasva ? std::optional<int>(0) : std::nullopt));
         if (JatekAdat(jatek).Jatek != jatek_) UjJatek(jatek);
         return BetoltesEredmeny::Hiba;
     }

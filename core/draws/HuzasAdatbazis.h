@@ -83,6 +83,12 @@ inline constexpr std::string_view VisszaSugo = " Előző módosítás visszavon�
 inline constexpr std::string_view MegseSugo = " Visszavonás törlése. ";
 inline constexpr std::string_view NincsVisszavonhatoSugo = " Nincs visszavonható művelet. ";
 
+// The read error of a file that exists but cannot be used: the fixed first line, then the
+// file and, for a damaged file, the first draw that could not be used (1-based; 0 when the
+// file is shorter than its header). Reinstalling would not mend such a file, so the
+// message does not suggest it.
+std::string AdatbazisSerultSzoveg(const std::filesystem::path& fajl, std::optional<int> huzas);
+
 enum class BetoltesEredmeny { Rendben, NincsFajl, Hiba };
 
 class HuzasAdatbazis {

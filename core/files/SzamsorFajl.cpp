@@ -115,11 +115,15 @@ std::optional<SzamsorAdatok> SzamsorOlvasas(io::Olvaso& o, int jatek, bool vanAd
     for (auto s : a.Fix) proba.Hozzafuz(SzamFajta::Fix, s);
     for (auto s : a.Allando) proba.Hozzafuz(SzamFajta::Allando, s);
     for (auto s : a.Veletlen) proba.Hozzafuz(SzamFajta::Veletlen, s);
-    if (!proba.Ervenyes() || k != proba.ValtozoSzamDb() || !ErvenyesSzamsorrend(sorrend))
+    // The error points come from item 11 (its low byte), as the ticket takes them; more
+    // than 3 is no file the program wrote and would reach the engine unchecked.
+    if (!proba.Ervenyes() || k != proba.ValtozoSzamDb() || !ErvenyesSzamsorrend(sorrend) ||
+        (hibapont & 0xFF) > 3)
         return hiba();
     a.ValtozoSzamDb = k;
     a.Szamsorrend = sorrend;
     a.Hibapont = hibapont & 0xFF;
+    a.Feltetelek.Hibapont = static_cast<std::uint8_t>(a.Hibapont);
     a.FeltetelJelzo = jelzo != 0;
     a.EloszlasOpt = eloszlas != 0;
 

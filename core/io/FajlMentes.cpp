@@ -1,6 +1,7 @@
 #include "io/FajlMentes.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -14,7 +15,14 @@ namespace varion::io {
 std::optional<std::vector<std::uint8_t>> FajlBeolvasas(const std::filesystem::path& utvonal) {
     std::FILE* f = std::fopen(utvonal.c_str(), "rb");
     if (!f) return std::nullopt;
+    // A device or a pipe named as a file would be read without end.
+    struct stat st {};
+    if (::fstat(::fileno(f), &st) != 0 || !S_ISREG(st.st_mode)) {
+        std::fclose(f);
+        return std::nullopt;
+    }
     std::vector<std::uint8_t> adat;
+    adat.reserve(static_cast<std::size_t>(st.st_size));
     std::uint8_t puffer[65536];
     std::size_t n;
     while ((n = std::fread(puffer, 1, sizeof puffer, f)) > 0)
@@ -45,29 +53,134 @@ bool MindetIr(int fd, std::span<const std::uint8_t> adat, std::size_t hibaUtan) 
     return hibaUtan == SIZE_MAX || kesz <= hibaUtan;
 }
 
+// The permissions a new file would get, rather than the temporary file's 0600.
+void UjFajlJogai(int fd) {
+    const mode_t maszk = ::umask(0);
+    ::umask(maszk);
+    ::fchmod(fd, 0666 & ~maszk);
+}
+
+constexpr std::string_view MintaVeg = ".XXXXXX";
+
+std::string IdeiglenesMinta(const std::filesystem::path& mappa,
+                            const std::filesystem::path& utvonal) {
+    std::string nev = ".";
+    nev += utvonal.filename().string();
+    nev += MintaVeg;
+    return (mappa / nev).string();
+}
+
+// A fresh name for the temporary file, as mkstemp would choose it; the file is created
+// and closed, so a link over it must replace it.
+std::optional<std::string> SzabadNev(const std::filesystem::path& mappa,
+                                     const std::filesystem::path& utvonal) {
+    std::string minta = IdeiglenesMinta(mappa, utvonal);
+    const int fd = ::mkstemp(minta.data());
+    if (fd < 0) return std::nullopt;
+    ::close(fd);
+    ::unlink(minta.c_str());
+    return minta;
+}
+
+enum class Kimenet { Kesz, Hiba, NincsTamogatva };
+
+// The unnamed way: nothing is visible in the folder until the content is complete and on
+// disk. Then it gets a temporary name and is renamed over the target.
+Kimenet NevtelenMentes(const std::filesystem::path& mappa, const std::filesystem::path& utvonal,
+                       std::span<const std::uint8_t> adat, std::size_t hibaUtan) {
+#ifdef O_TMPFILE
+    const int fd = ::open(mappa.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd < 0)
+        return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? Kimenet::NincsTamogatva
+                                                                         : Kimenet::Hiba;
+    bool jo = MindetIr(fd, adat, hibaUtan) && ::fsync(fd) == 0;
+    if (jo) UjFajlJogai(fd);
+    std::string nev;
+    if (jo) {
+        const std::string proc = "/proc/self/fd/" + std::to_string(fd);
+        jo = false;
+        for (int proba = 0; proba < 8 && !jo; ++proba) {
+            const auto szabad = SzabadNev(mappa, utvonal);
+            if (!szabad) break;
+            nev = *szabad;
+            jo = ::linkat(AT_FDCWD, proc.c_str(), AT_FDCWD, nev.c_str(), AT_SYMLINK_FOLLOW) == 0;
+            if (!jo && errno != EEXIST) break;
+        }
+        // Without /proc the link fails; the content then goes the named way.
+        if (!jo && (errno == ENOENT || errno == EPERM)) {
+            ::close(fd);
+            return Kimenet::NincsTamogatva;
+        }
+    }
+    jo = (::close(fd) == 0) && jo;
+    if (jo) {
+        jo = std::rename(nev.c_str(), utvonal.c_str()) == 0;
+        if (!jo) ::unlink(nev.c_str());
+    }
+    return jo ? Kimenet::Kesz : Kimenet::Hiba;
+#else
+    (void)mappa, (void)utvonal, (void)adat, (void)hibaUtan;
+    return Kimenet::NincsTamogatva;
+#endif
+}
+
+bool NevesMentes(const std::filesystem::path& mappa, const std::filesystem::path& utvonal,
+                 std::span<const std::uint8_t> adat, std::size_t hibaUtan) {
+    std::string minta = IdeiglenesMinta(mappa, utvonal);
+    const int fd = ::mkstemp(minta.data());
+    if (fd < 0) return false;
+    bool jo = MindetIr(fd, adat, hibaUtan) && ::fsync(fd) == 0;
+    if (jo) UjFajlJogai(fd);
+    jo = (::close(fd) == 0) && jo;
+    if (jo) jo = std::rename(minta.c_str(), utvonal.c_str()) == 0;
+    if (!jo) ::unlink(minta.c_str());
+    return jo;
+}
+
 } // namespace
 
 bool BiztosMentes(const std::filesystem::path& utvonal, std::span<const std::uint8_t> adat,
                   std::size_t hibaUtan) {
     const auto mappa =
         utvonal.has_parent_path() ? utvonal.parent_path() : std::filesystem::path(".");
-    std::string nev = ".";
-    nev += utvonal.filename().string();
-    nev += ".XXXXXX";
-    std::string minta = (mappa / nev).string();
-    const int fd = ::mkstemp(minta.data());
-    if (fd < 0) return false;
-    bool jo = MindetIr(fd, adat, hibaUtan) && ::fsync(fd) == 0;
-    jo = (::close(fd) == 0) && jo;
-    if (jo) {
-        // Keep the permissions a new file would get rather than mkstemp's 0600.
-        const mode_t maszk = ::umask(0);
-        ::umask(maszk);
-        ::chmod(minta.c_str(), 0666 & ~maszk);
-        jo = std::rename(minta.c_str(), utvonal.c_str()) == 0;
+    switch (NevtelenMentes(mappa, utvonal, adat, hibaUtan)) {
+    case Kimenet::Kesz:
+        return true;
+    case Kimenet::Hiba:
+        return false;
+    case Kimenet::NincsTamogatva:
+        break;
     }
-    if (!jo) ::unlink(minta.c_str());
-    return jo;
+    return NevesMentes(mappa, utvonal, adat, hibaUtan);
+}
+
+bool BiztosMentesIdeiglenes(std::string_view nev,
+                            std::span<const std::string_view> kiterjesztesek) {
+    constexpr std::size_t utotag = MintaVeg.size(); // ".XXXXXX"
+    if (nev.size() < 1 + utotag + 2 || nev.front() != '.') return false;
+    if (nev[nev.size() - utotag] != '.') return false;
+    for (const char c : nev.substr(nev.size() - utotag + 1))
+        if (!std::isalnum(static_cast<unsigned char>(c))) return false;
+    const std::string_view cel = nev.substr(1, nev.size() - 1 - utotag);
+    const auto pont = cel.rfind('.');
+    if (pont == std::string_view::npos || pont == 0) return false;
+    std::string kit(cel.substr(pont + 1));
+    std::transform(kit.begin(), kit.end(), kit.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return std::find(kiterjesztesek.begin(), kiterjesztesek.end(), kit) != kiterjesztesek.end();
+}
+
+int RegiIdeiglenesekTorlese(const std::filesystem::path& mappa,
+                            std::span<const std::string_view> kiterjesztesek) {
+    std::error_code ec;
+    int db = 0;
+    for (std::filesystem::directory_iterator it(mappa, ec), vege; !ec && it != vege;
+         it.increment(ec)) {
+        if (!it->is_regular_file(ec)) continue;
+        if (!BiztosMentesIdeiglenes(it->path().filename().string(), kiterjesztesek)) continue;
+        if (std::filesystem::remove(it->path(), ec)) ++db;
+    }
+    return db;
 }
 
 } // namespace varion::io

@@ -8,17 +8,33 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace varion::io {
 
-// The whole file, or nothing when it cannot be opened or read.
+// The whole file, or nothing when it cannot be opened or read or is not a regular file.
 std::optional<std::vector<std::uint8_t>> FajlBeolvasas(const std::filesystem::path& utvonal);
 
 // Replaces `utvonal` with `adat`. False when anything failed; the old file is then intact
 // and no temporary file is left behind. `hibaUtan` makes the write fail after that many
 // bytes; it exists for tests of the failure path.
+//
+// Where the file system allows it the content is written into an unnamed file (O_TMPFILE)
+// that gets a name only when it is complete, so even a process killed half-way (a signal,
+// the file-size limit) leaves nothing. Elsewhere the temporary file is named
+// "." + target name + "." + six characters, and a killed writer may leave it behind.
 bool BiztosMentes(const std::filesystem::path& utvonal, std::span<const std::uint8_t> adat,
                   std::size_t hibaUtan = SIZE_MAX);
+
+// Whether `nev` is the name of a temporary file of the safe save: "." + a name with one
+// of the program's extensions (`kiterjesztesek`, without the point) + "." + six
+// characters.
+bool BiztosMentesIdeiglenes(std::string_view nev, std::span<const std::string_view> kiterjesztesek);
+
+// Removes the temporary files of the safe save left in `mappa` by a writer that was killed.
+// Returns how many were removed.
+int RegiIdeiglenesekTorlese(const std::filesystem::path& mappa,
+                            std::span<const std::string_view> kiterjesztesek);
 
 } // namespace varion::io

@@ -11,6 +11,7 @@
 namespace varion {
 namespace {
 
+namespace fs = std::filesystem;
 using teszt::IdeiglenesMappa;
 using teszt::RogzitoUzenetek;
 using enum UzenetTipus;
@@ -145,10 +146,27 @@ TEST(HuzasAdatbazis, HianyzoEsOlvashatatlanFajlUzenetei) {
     u.Var(HibaUzenet, std::string(NincsAdatbazisSzoveg));
     EXPECT_EQ(db.HuzasokBe(m / "nincs.ldb", 5, u), BetoltesEredmeny::NincsFajl);
     EXPECT_EQ(db.HuzasDb(), 1) << "same game: the table stays";
-    u.Var(HibaUzenet, "Hiba történt az adatbázis állományának olvasása során!")
-        .Var(HibaUzenet, std::string(NincsAdatbazisSzoveg));
+    // A damaged file is named with its first bad draw. It used to be followed by the
+    // missing-database box, whose advice to reinstall would not mend the player's file.
+    u.Var(HibaUzenet, "Hiba történt az adatbázis állományának olvasása során!\r\rÁllomány: " +
+                          (m / "rossz.ldb").string() +
+                          "\rHibás adat: az állomány rövidebb a 16 bájtos fejlécnél.");
     EXPECT_EQ(db.HuzasokBe(m / "rossz.ldb", 5, u), BetoltesEredmeny::Hiba);
     EXPECT_EQ(db.HuzasDb(), 1);
+    auto serult = Fajl(
+        5, {H(2000, 1, {1, 2, 3, 4, 5}), H(2000, 2, {1, 2, 3, 4, 5}), H(2000, 3, {1, 2, 3, 4, 5})});
+    serult[16 + 28 + 13] = 0;
+    ASSERT_TRUE(io::BiztosMentes(m / "Huzas5b.ldb", serult));
+    // A damaged draw is left out and named; the sound ones load.
+    u.Var(Figyelmeztetes, "A lottóhúzások adatbázisában sérült húzások vannak, ezek "
+                          "kimaradtak:\r   2. húzás: érvénytelen szám\r\rAz eredeti állomány az "
+                          "első mentéskor Huzas5.ldb.bak néven megmarad.");
+    EXPECT_EQ(db.HuzasokBe(m / "Huzas5b.ldb", 5, u), BetoltesEredmeny::Rendben);
+    EXPECT_EQ(db.HuzasDb(), 2);
+    fs::create_directory(m / "mappa.ldb");
+    u.Var(HibaUzenet, "Hiba történt az adatbázis állományának olvasása során!\r\rÁllomány: " +
+                          (m / "mappa.ldb").string());
+    EXPECT_EQ(db.HuzasokBe(m / "mappa.ldb", 5, u), BetoltesEredmeny::Hiba);
     u.Var(HibaUzenet, std::string(NincsAdatbazisSzoveg));
     EXPECT_EQ(db.HuzasokBe(m / "nincs.ldb", 7, u), BetoltesEredmeny::NincsFajl);
     EXPECT_EQ(db.Jatek(), 7);

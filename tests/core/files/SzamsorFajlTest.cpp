@@ -98,6 +98,8 @@ TEST(SzamsorFajl, CsonkaEsSerultAllomanyok) {
         {"first draw 0", rontas(261, 0)},
         {"first after last", rontas(261, 101)},
         {"random count too large", rontas(269, 4)},
+        // Found by the fuzzer: 11 error points reached the engine's condition record.
+        {"error points 11", rontas(44, 11)},
     };
     for (const auto& e : esetek) {
         RogzitoUzenetek u;
@@ -107,6 +109,12 @@ TEST(SzamsorFajl, CsonkaEsSerultAllomanyok) {
     RogzitoUzenetek u;
     u.Var(HibaUzenet, "Nem az aktuális lottójáték adatait jelölte ki betöltésre!");
     EXPECT_FALSE(Olvas(jo, u, 6));
+    // Item 11 decides the error points, also in the record the loaded data carries, so a
+    // file saved from it says the same.
+    const auto v = Olvas(rontas(44, 2 + 0x300), u);
+    ASSERT_TRUE(v);
+    EXPECT_EQ(v->Hibapont, 2);
+    EXPECT_EQ(v->Feltetelek.Hibapont, 2);
 }
 
 TEST(SzamsorFajl, RegiVerziokElhagyottTetelei) {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <filesystem>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "io/FajlMentes.h"
 #include "io/KisVeg.h"
@@ -26,6 +30,8 @@ TEST(BiztosMentes, HibaEsetenARegiFajlMarad) {
     EXPECT_EQ(FajlBeolvasas(cel), uj);
     EXPECT_FALSE(BiztosMentes(m.Utvonal / "nincs" / "ilyen.bin", regi));
     EXPECT_FALSE(FajlBeolvasas(m.Utvonal / "nincs.bin"));
+    EXPECT_FALSE(FajlBeolvasas("/dev/zero")) << "a device is no file: it would never end";
+    EXPECT_FALSE(FajlBeolvasas(m.Utvonal)) << "nor is a folder";
 }
 
 TEST(KisVeg, IrasOlvasasEsRovidAdat) {
@@ -47,6 +53,38 @@ TEST(KisVeg, IrasOlvasasEsRovidAdat) {
     Olvaso rovid(std::span(iro.Adat()).first(3));
     EXPECT_FALSE(rovid.Int32(i));
     EXPECT_FALSE(rovid.Byte(b)) << "a failed reader stays failed";
+}
+
+} // namespace
+} // namespace varion::io
+
+namespace varion::io {
+namespace {
+
+// A writer killed by the file-size limit half-way: the target keeps its old content and,
+// with the start-up clean-up, nothing else is left in the folder. (The named temporary of
+// the plain mkstemp way stayed behind, empty, before.)
+TEST(BiztosMentes, FajlmeretKorlatMiattMegoltIro) {
+    teszt::IdeiglenesMappa m;
+    const auto cel = m.Utvonal / "Huzas5.ldb";
+    const std::vector<std::uint8_t> regi{1, 2, 3}, uj(1 << 20, 7);
+    ASSERT_TRUE(BiztosMentes(cel, regi));
+    const pid_t gyerek = ::fork();
+    ASSERT_GE(gyerek, 0);
+    if (gyerek == 0) {
+        const rlimit korlat{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &korlat);
+        BiztosMentes(cel, uj);
+        ::_exit(0);
+    }
+    int allapot = 0;
+    ASSERT_EQ(::waitpid(gyerek, &allapot, 0), gyerek);
+    ASSERT_TRUE(WIFSIGNALED(allapot));
+    EXPECT_EQ(WTERMSIG(allapot), SIGXFSZ);
+    EXPECT_EQ(FajlBeolvasas(cel), regi);
+    static constexpr std::string_view kit[] = {"ldb"};
+    RegiIdeiglenesekTorlese(m.Utvonal, kit);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m.Utvonal), fs::directory_iterator()), 1);
 }
 
 } // namespace
