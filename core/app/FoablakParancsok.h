@@ -177,6 +177,9 @@ public:
     void FeltMenuAll(bool be, bool vanBontas) override;
     // The "Bontás" menu and "Start".
     void BontMenuAll(bool be, bool vanBontas);
+    // A breakdown is present (finished or loaded from a file) or gone: "Start" and the
+    // commands that work on a breakdown.
+    void VanNincsBontas(bool van);
     // The draw file of the current game was found and loaded / is missing.
     void VanAdatbazisAction();
     void NincsAdatbazisAction();

@@ -41,8 +41,9 @@ bool AllomanyMentes(const std::filesystem::path& valasztott, const SzamsorAdatok
         if (!VanHely(valasztott, kell, hely, u) || !TopMentes(valasztott, sor, *bontas, u))
             return false;
     } else {
+        // "x.TIP" goes with "x.TOP" as much as with "x.top".
         std::error_code ec;
-        std::filesystem::remove(KiterjesztesCsere(nev, "top"), ec);
+        for (const auto& top : TarsFajlok(valasztott, "top")) std::filesystem::remove(top, ec);
     }
     const std::filesystem::path tip = KiterjesztesCsere(nev, "tip");
     return VanHely(tip, sor.Jelolt.size() + 512, hely, u) && TipMentes(tip, sor, u);

@@ -8,10 +8,10 @@
 #include <optional>
 #include <string_view>
 
-#include "files/FajlNevek.h"
-#include "files/SzamsorFajl.h"
 #include "base/Uzenetek.h"
 #include "files/BontasFajl.h"
+#include "files/FajlNevek.h"
+#include "files/SzamsorFajl.h"
 
 namespace varion {
 

@@ -2,11 +2,11 @@
 // a loaded one installed into the engine, and the draw table as the engine reads it.
 #pragma once
 
-#include "files/SzamsorFajl.h"
-#include "files/BontasFajl.h"
 #include "breakdown/UBontas.h"
 #include "conditions/FeltVizsgalat.h"
 #include "draws/HuzasAdatbazis.h"
+#include "files/BontasFajl.h"
+#include "files/SzamsorFajl.h"
 
 namespace varion {
 

@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "base/ProgramVerzio.h"
-#include "files/SzamsorFajl.h"
 #include "base/Uzenetek.h"
+#include "files/SzamsorFajl.h"
 #include "io/KisVeg.h"
 
 namespace varion {

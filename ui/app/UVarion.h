@@ -26,6 +26,7 @@ class TFoszelvenyAblak;
 class TVelSzam;
 class TSugoAblak;
 class TListaParancsok;
+class TFajlParancsok;
 
 class TFoablak final : public QMainWindow, public FoszelvenyKornyezet {
     Q_OBJECT
@@ -40,6 +41,7 @@ public:
     int Jatek() const { return beall_.Jatek; }
     int MaxSzam() const;
     const Beallitasok& GetBeallitasok() const { return beall_; }
+    Beallitasok& BeallitasokIr() { return beall_; }
     const std::filesystem::path& ProgramKonyvtar() const { return programKonyvtar_; }
     std::filesystem::path JatekKonyvtar() const;
     bool VanAdatbazis() const { return vanAdatbazis_; }
@@ -50,6 +52,10 @@ public:
     FeltetelKeszlet& Feltetelek() { return feltetelek_; }
     // The last-breakdown backup, run before the conditions are cleared.
     void BackMentese();
+    bool& BackupEngedve() { return backupEngedve_; }
+    // The number order mode belongs to the main window and survives a game switch.
+    void SzamsorrendKijelzes(Szamsorrend mod);
+    TFajlParancsok& FajlParancsok() { return *fajlParancsok_; }
     const QString& BetoltendoFajl() const { return betoltendo_; }
 
     FoablakAllapot& Allapot() { return allapot_; }
@@ -66,8 +72,8 @@ public:
 
     void JatekValtas(int jatek);
     void VarionIni();
-    // The file named on the command line; reading it comes with the file dialogs.
-    void Betoltes() {}
+    // Loads the file named on the command line, once every window exists.
+    void Betoltes();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -104,6 +110,7 @@ private:
     TVelSzam* velSzam_ = nullptr;
     TSugoAblak* sugoAblak_ = nullptr;
     TListaParancsok* listaParancsok_ = nullptr;
+    TFajlParancsok* fajlParancsok_ = nullptr;
     QString betoltendo_;
     bool vanAdatbazis_ = false;
     bool vanSugo_ = false;
