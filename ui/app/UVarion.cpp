@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -289,7 +290,8 @@ void TFoablak::Vegrehajt(Parancs p) {
 }
 
 bool TFoablak::Inditas(const QStringList& argumentumok) {
-    if (!argumentumok.isEmpty()) betoltendo_ = argumentumok.first();
+    // Remembered with its folder: the program works in its own folder from here on.
+    if (!argumentumok.isEmpty()) betoltendo_ = QFileInfo(argumentumok.first()).absoluteFilePath();
     beall_.SzelvFormatum = true;
     SzelvIniAlap(beall_);
     const InditasEredmeny e = InditasiEllenorzesek(programKonyvtar_, platform_, u_);
