@@ -41,12 +41,12 @@ constexpr std::array<ParancsLeiras, ParancsDb> Parancsok{{
          " Hatoslottó (6/45). ", true),
     P::L(Parancs::Skandinav, Menu::Jatek, "Skandináv lottó", "F7", Kep::Nincs, false, true,
          " Skandináv lottó (7/35). ", true),
-    P::L(Parancs::Megnyitas, Fajl, "Megnyitás", "", Kep::Megnyitas, true, false,
-         " Számsor vagy bontás megnyitása. ", true),
-    P::L(Parancs::Visszatoltes, Fajl, "Visszatöltés", "", Kep::Visszatoltes, true, false,
-         " Nincs visszatöltésre alkalmas állomány. ", true),
-    P::L(Parancs::MentesMaskent, Fajl, "Mentés másként...", "", Kep::Mentes, true, false,
-         " Nincs elmentésre váró adat. ", true),
+    P::L(Parancs::Megnyitas, Fajl, "Megnyitás", "", Kep::Megnyitas, true, true,
+         " Számsor vagy bontás megnyitása. "),
+    P::L(Parancs::Visszatoltes, Fajl, "Visszatöltés", "", Kep::Visszatoltes, true, true,
+         " Nincs visszatöltésre alkalmas állomány. "),
+    P::L(Parancs::MentesMaskent, Fajl, "Mentés másként...", "", Kep::Mentes, true, true,
+         " Nincs elmentésre váró adat. "),
     P::L(Parancs::Beallitasok, Fajl, "Beállítások...", "", Kep::Beallitasok, true, false,
          " A program beállításai. "),
     P::L(Parancs::Kilepes, Fajl, "Kilépés", "", Kep::Nincs, false, true, " Kilépés a programból. "),
@@ -64,8 +64,8 @@ constexpr std::array<ParancsLeiras, ParancsDb> Parancsok{{
          true),
     P::L(Parancs::SorrendVeletlen, Menu::Szamsorrend, "Véletlen", "", Kep::Nincs, false, true,
          " Véletlen számsorrend kialakítása. ", true),
-    P::L(Parancs::SzamsorMentes, Szamsor, "Mentés", "", Kep::Nincs, false, false,
-         " Nincs elmentésre váró adat. ", true),
+    P::L(Parancs::SzamsorMentes, Szamsor, "Mentés", "", Kep::Nincs, false, true,
+         " Nincs elmentésre váró adat. "),
     P::L(Parancs::MindenSzam, SzamsorTorles, "Minden szám", "Ctrl+T", Kep::MindenSzam, true, true,
          " Nincs kijelölt számsor. "),
     P::L(Parancs::BontasSzamai, SzamsorTorles, "Bontás számai", "", Kep::Nincs, false, true,
@@ -104,8 +104,7 @@ constexpr std::array<ParancsLeiras, ParancsDb> Parancsok{{
          " A bontás módosítása. "),
     P::L(Parancs::BontListazas, Bontas, "Listázás", "Ctrl+L", Kep::BontListazas, true, true,
          " A bontás listája. "),
-    P::L(Parancs::BontMentes, Bontas, "Mentés", "", Kep::Nincs, false, false, " A bontás mentése. ",
-         true),
+    P::L(Parancs::BontMentes, Bontas, "Mentés", "", Kep::Nincs, false, true, " A bontás mentése. "),
     P::L(Parancs::Nyomtatas, BontasNyomtatas, "Nyomtatás...", "Ctrl+P", Kep::Nincs, false, false,
          " A bontás listájának nyomtatása. "),
     P::L(Parancs::SzelvenyekKitoltese, BontasNyomtatas, "Szelvények kitöltése", "", Kep::Nincs,
@@ -119,7 +118,7 @@ constexpr std::array<ParancsLeiras, ParancsDb> Parancsok{{
     P::L(Parancs::AdbHuzasokSzama, Adatbazis, "Húzások száma", "Ctrl+Alt+H", Kep::Nincs, false,
          false, " A keresés húzásainak tartománya. "),
     P::L(Parancs::AdbMentes, Adatbazis, "Mentés", "", Kep::Nincs, false, false,
-         " Nincs elmentésre váró adat. ", true),
+         " Nincs elmentésre váró adat. "),
     P::L(Parancs::AdbNyomtatas, Adatbazis, "Nyomtatás...", "Ctrl+Alt+P", Kep::Nincs, false, false,
          " A húzások listájának nyomtatása. "),
     P::L(Parancs::Szerencsejatek, Adatbazis, "Szerencsejáték Rt.", "", Kep::Nincs, false, false, "",
@@ -251,7 +250,6 @@ FoablakAllapot::FoablakAllapot() {
     (*this)[Menu::Jatek].Sugo = " Lottójátékok. ";
     Kijelol(Parancs::SorrendValtozatlan);
     Kijelol(Parancs::NormalAlak);
-    VanNincsBontas(false);
 }
 
 void FoablakAllapot::Beallit(Parancs p, bool engedelyezve, std::string_view sugo) {

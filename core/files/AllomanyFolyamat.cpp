@@ -3,6 +3,7 @@
 #include <new>
 #include <system_error>
 
+#include "breakdown/UBontMegsz.h"
 #include "files/BontasAtadas.h"
 
 namespace varion {
@@ -123,6 +124,14 @@ void BackIras(const fs::path& mappa, const SzamsorAdatok& a, Uzenetek& u) {
     std::error_code ec;
     fs::remove(mappa / BackNev(a.Jatek, "1"), ec);
     TipMentes(mappa / BackNev(a.Jatek), a, u);
+}
+
+bool BontasEldobasa(AllomanyKornyezet& k, const fs::path& mappa, bool backupEngedve, Uzenetek& u) {
+    const auto elotte = BackFelvetel(k, backupEngedve);
+    const bool igen =
+        BontTorlesEng2(k.Bontas, k.Feltetelek, k.Foszelveny.Szamok().SzamsorMentve, u);
+    if (igen && elotte && k.Bontas.GetBontStatus() == 0) BackIras(mappa, *elotte, u);
+    return igen;
 }
 
 VisszatoltesEredmeny Visszatoltes(const fs::path& mappa, AllomanyKornyezet& k, bool& backupEngedve,

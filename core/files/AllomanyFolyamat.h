@@ -100,6 +100,13 @@ std::optional<SzamsorAdatok> BackFelvetel(const AllomanyKornyezet& k, bool backu
 // Writes a taken record as "back" g ".tip" (the exchange file "back" g "1.tip" goes).
 void BackIras(const std::filesystem::path& mappa, const SzamsorAdatok& a, Uzenetek& u);
 
+// The breakdown engine's discard question with the backup: the record is taken while the
+// breakdown and its conditions still stand and written only when the answer lets the
+// breakdown go; a "no" writes nothing and keeps the exchange file. True when the change
+// may go on.
+bool BontasEldobasa(AllomanyKornyezet& k, const std::filesystem::path& mappa, bool backupEngedve,
+                    Uzenetek& u);
+
 struct VisszatoltesEredmeny {
     bool Betoltve = false;
     bool VanMasik = false; // the two backups were exchanged: the command stays on

@@ -4,6 +4,7 @@
 
 #include "breakdown/UBontMegsz.h"
 
+#include "app/UListaParancsok.h"
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
 #include "game/UFoszelveny.h"
@@ -91,6 +92,8 @@ void TFajlParancsok::BetoltesUtan(FajlTipus t) {
     auto& ticket = f_.Foszelveny()->Foszelveny();
     f_.SzamsorrendKijelzes(ticket.Szamok().GetSzamsorrend());
     if (t == FajlTipus::Top) {
+        // The list and the check showed the breakdown this one replaced.
+        if (auto* lista = f_.ListaParancsok()) lista->BontasTorolve();
         f_.Allapot().VanNincsBontas(true);
         if (f_.GetBeallitasok().SzelvZarStatus)
             f_.Foszelveny()->Parancs([](TFoszelveny& sz) { sz.Zarolas(); });
@@ -130,22 +133,23 @@ void TFajlParancsok::BackMentese() {
     if (!f_.Foszelveny()) return;
     if (const auto a = BackFelvetel(Kornyezet(), f_.BackupEngedve())) {
         BackIras(f_.ProgramKonyvtar(), *a, u_);
-    } else if (!f_.Allapot()[Parancs::Visszatoltes].Engedelyezve &&
-               VanElmentettUtolsoBontas(f_.ProgramKonyvtar(), f_.Jatek())) {
-        f_.Allapot().Beallit(Parancs::Visszatoltes, true, VisszatoltesSugo);
+    } else {
+        VisszatoltesKinalasa();
     }
 }
 
+void TFajlParancsok::VisszatoltesKinalasa() {
+    if (!f_.Allapot()[Parancs::Visszatoltes].Engedelyezve &&
+        VanElmentettUtolsoBontas(f_.ProgramKonyvtar(), f_.Jatek()))
+        f_.Allapot().Beallit(Parancs::Visszatoltes, true, VisszatoltesSugo);
+}
+
 bool TFajlParancsok::BontasEldobhato() {
-    auto* ablak = f_.Foszelveny();
-    // The record is taken now, while the breakdown and its conditions still stand, and
-    // written only when the answer lets them go: a "no", or every further cell of a
-    // drag, writes nothing and keeps the exchange file.
-    const auto elotte = ablak ? BackFelvetel(Kornyezet(), f_.BackupEngedve()) : std::nullopt;
-    const bool mentve = ablak && ablak->Foszelveny().Szamok().SzamsorMentve;
-    const bool igen = BontTorlesEng2(f_.Bontas(), f_.Feltetelek(), mentve, u_);
-    if (igen && elotte && f_.Bontas().GetBontStatus() == 0)
-        BackIras(f_.ProgramKonyvtar(), *elotte, u_);
+    if (!f_.Foszelveny()) return BontTorlesEng2(f_.Bontas(), f_.Feltetelek(), false, u_);
+    auto k = Kornyezet();
+    const bool igen = BontasEldobasa(k, f_.ProgramKonyvtar(), f_.BackupEngedve(), u_);
+    // The row just kept can be reloaded from now on.
+    if (igen && f_.Bontas().GetBontStatus() == 0) VisszatoltesKinalasa();
     return igen;
 }
 

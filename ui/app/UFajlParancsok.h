@@ -57,6 +57,8 @@ private:
     std::optional<Valasztas> Parbeszed(const varion::Parbeszed& p, bool mentes);
     AllomanyKornyezet Kornyezet();
     void BetoltesUtan(FajlTipus t);
+    // "Visszatöltés" comes on when a kept row waits for it.
+    void VisszatoltesKinalasa();
 
     TFoablak& f_;
     Uzenetek& u_;

@@ -159,6 +159,42 @@ TEST(AllomanyFolyamat, KetVisszatoltesFelcserelIKetSort) {
     EXPECT_EQ(p.t.Szamok().JeloltSzamok(), masodik) << "the second reload brings the other row";
 }
 
+TEST(AllomanyFolyamat, UtolsoBontasMenteseCsakHaABontasTenylegElmegy) {
+    teszt::IdeiglenesMappa m;
+    Program p;
+    p.Jelol({1, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(teszt::Bontas(p.bontas, p.u, 5, p.t.Szamok().JeloltSzamok()));
+    io::BiztosMentes(m / "back51.tip", std::vector<std::uint8_t>{1});
+    auto k = p.K();
+    // The naive flow wrote "back5.tip" and deleted the exchange file before the question,
+    // so a "no" (and every cell of a right-button drag) lost the row to reload.
+    p.u.Var(JovahagyasKeres, "Biztos törli a kész bontás listáját?", false);
+    EXPECT_FALSE(BontasEldobasa(k, m.Utvonal, true, p.u));
+    EXPECT_FALSE(fs::exists(m / "back5.tip"));
+    EXPECT_TRUE(fs::exists(m / "back51.tip"));
+    EXPECT_NE(p.bontas.GetBontStatus(), 0);
+
+    // Backups switched off (a reload is running): the breakdown goes, nothing is written.
+    p.u.Var(JovahagyasKeres, "Biztos törli a kész bontás listáját?", true);
+    Program q;
+    q.Jelol({1, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(teszt::Bontas(q.bontas, q.u, 5, q.t.Szamok().JeloltSzamok()));
+    auto kq = q.K();
+    q.u.Var(JovahagyasKeres, "Biztos törli a kész bontás listáját?", true);
+    EXPECT_TRUE(BontasEldobasa(kq, m.Utvonal, false, q.u));
+    EXPECT_FALSE(fs::exists(m / "back5.tip"));
+
+    EXPECT_TRUE(BontasEldobasa(k, m.Utvonal, true, p.u));
+    EXPECT_EQ(p.bontas.GetBontStatus(), 0);
+    EXPECT_FALSE(fs::exists(m / "back51.tip"));
+    const auto back = TipBetoltes(m / "back5.tip", 5, true, 200, p.u);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->Jelolt, (Szamsor{1, 2, 3, 4, 5, 6}));
+    // Nothing left to discard: no question, the backup stays as it is.
+    EXPECT_TRUE(BontasEldobasa(k, m.Utvonal, true, p.u));
+    EXPECT_TRUE(fs::exists(m / "back5.tip"));
+}
+
 // Each field of the condition block at the extremes: the reader refuses what the window
 // cannot produce, and whatever it accepts runs through the engine without a report (under
 // the sanitizers) or a hang.

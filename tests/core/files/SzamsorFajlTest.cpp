@@ -140,7 +140,7 @@ TEST(SzamsorFajl, AdatbazisraHivatkozas) {
     u.Var(HibaKerdes, std::string(RegiAdatbazisKerdes), false);
     EXPECT_FALSE(Olvas(b, u));
     u.Var(HibaKerdes, "", true);
-    const auto v = Olvas(b, u);
+    auto v = Olvas(b, u);
     ASSERT_TRUE(v);
     EXPECT_EQ(v->Huzasok, (Tartomany{50, 200}));
     // "Yes" with a database shorter than the first draw used to fail with the read error.
