@@ -40,6 +40,14 @@ std::optional<TFajlParancsok::Valasztas> TFajlParancsok::Parbeszed(const varion:
                   QString::fromStdU16String(ElsoMappa(iniDir, f_.JatekKonyvtar()).u16string()));
     d.setOption(QFileDialog::DontUseNativeDialog);
     d.setAcceptMode(mentes ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // The program speaks Hungarian; without an installed Qt translation the dialog would not.
+    d.setLabelText(QFileDialog::LookIn, QStringLiteral("Hely:"));
+    d.setLabelText(QFileDialog::FileName, QStringLiteral("Állománynév:"));
+    d.setLabelText(QFileDialog::FileType, QStringLiteral("Állománytípus:"));
+    d.setLabelText(QFileDialog::Accept,
+                   mentes ? QStringLiteral("Mentés") : QStringLiteral("Megnyitás"));
+    d.setLabelText(QFileDialog::Reject, QStringLiteral("Mégse"));
+    d.resize(760, 460); // room for the size and date columns
     d.setFileMode(mentes ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList szurok;
     for (const auto& s : p.Szurok) szurok << Qs(s.Nev);

@@ -43,6 +43,7 @@ struct Program {
     QList<QStringList> szurok;
     QStringList kivalasztottSzuro;
     QStringList mappak;
+    QStringList gombok;
     QString valasz;
     // The filter the player picks before accepting; empty keeps the one in view.
     QString szuroValasz;
@@ -83,6 +84,8 @@ struct Program {
             szurok << d.nameFilters();
             kivalasztottSzuro << d.selectedNameFilter();
             mappak << d.directory().absolutePath();
+            gombok << d.labelText(QFileDialog::Accept) + QLatin1Char('/') +
+                          d.labelText(QFileDialog::Reject);
             const QString nev = valasz;
             const QString szuro = szuroValasz;
             QTimer::singleShot(0, &d, [this, &d, nev, szuro] {
@@ -165,6 +168,7 @@ TEST(FajlParancsok, ParbeszedekCimeSzurojeEsElsoMappaja) {
     EXPECT_EQ(p.cimek.last(), QStringLiteral("  Állomány betöltés"));
     EXPECT_EQ(p.szurok.last(), (QStringList{tip, top}));
     EXPECT_EQ(p.kivalasztottSzuro.last(), tip);
+    EXPECT_EQ(p.gombok.last(), QStringLiteral("Megnyitás/Mégse"));
     // No settings file yet: the game's folder.
     EXPECT_EQ(p.mappak.last(), QString::fromStdString((p.mappa / "Otos").string()));
 
@@ -172,6 +176,7 @@ TEST(FajlParancsok, ParbeszedekCimeSzurojeEsElsoMappaja) {
     p.ablak->Akcio(Parancs::MentesMaskent)->trigger();
     EXPECT_EQ(p.cimek.last(), QStringLiteral("  Számsor mentése")) << "no breakdown: rows only";
     EXPECT_EQ(p.szurok.last(), QStringList{tip});
+    EXPECT_EQ(p.gombok.last(), QStringLiteral("Mentés/Mégse"));
 
     ASSERT_TRUE(teszt::Bontas(p.ablak->Bontas(), p.u, 5, p.T().Szamok().JeloltSzamok()));
     fs::create_directories(p.mappa / "mas");
