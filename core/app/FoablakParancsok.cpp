@@ -41,11 +41,11 @@ constexpr std::array<ParancsLeiras, ParancsDb> Parancsok{{
          " Hatoslottó (6/45). ", true),
     P::L(Parancs::Skandinav, Menu::Jatek, "Skandináv lottó", "F7", Kep::Nincs, false, true,
          " Skandináv lottó (7/35). ", true),
-    P::L(Parancs::Megnyitas, Fajl, "Megnyitás", "", Kep::Megnyitas, true, false,
+    P::L(Parancs::Megnyitas, Fajl, "Megnyitás", "", Kep::Megnyitas, true, true,
          " Számsor vagy bontás megnyitása. "),
-    P::L(Parancs::Visszatoltes, Fajl, "Visszatöltés", "", Kep::Visszatoltes, true, false,
+    P::L(Parancs::Visszatoltes, Fajl, "Visszatöltés", "", Kep::Visszatoltes, true, true,
          " Nincs visszatöltésre alkalmas állomány. "),
-    P::L(Parancs::MentesMaskent, Fajl, "Mentés másként...", "", Kep::Mentes, true, false,
+    P::L(Parancs::MentesMaskent, Fajl, "Mentés másként...", "", Kep::Mentes, true, true,
          " Nincs elmentésre váró adat. "),
     P::L(Parancs::Beallitasok, Fajl, "Beállítások...", "", Kep::Beallitasok, true, false,
          " A program beállításai. "),
@@ -64,7 +64,7 @@ constexpr std::array<ParancsLeiras, ParancsDb> Parancsok{{
          true),
     P::L(Parancs::SorrendVeletlen, Menu::Szamsorrend, "Véletlen", "", Kep::Nincs, false, true,
          " Véletlen számsorrend kialakítása. ", true),
-    P::L(Parancs::SzamsorMentes, Szamsor, "Mentés", "", Kep::Nincs, false, false,
+    P::L(Parancs::SzamsorMentes, Szamsor, "Mentés", "", Kep::Nincs, false, true,
          " Nincs elmentésre váró adat. "),
     P::L(Parancs::MindenSzam, SzamsorTorles, "Minden szám", "Ctrl+T", Kep::MindenSzam, true, true,
          " Nincs kijelölt számsor. "),
@@ -104,8 +104,7 @@ constexpr std::array<ParancsLeiras, ParancsDb> Parancsok{{
          " A bontás módosítása. "),
     P::L(Parancs::BontListazas, Bontas, "Listázás", "Ctrl+L", Kep::BontListazas, true, true,
          " A bontás listája. "),
-    P::L(Parancs::BontMentes, Bontas, "Mentés", "", Kep::Nincs, false, false,
-         " A bontás mentése. "),
+    P::L(Parancs::BontMentes, Bontas, "Mentés", "", Kep::Nincs, false, true, " A bontás mentése. "),
     P::L(Parancs::Nyomtatas, BontasNyomtatas, "Nyomtatás...", "Ctrl+P", Kep::Nincs, false, true,
          " A bontás listájának nyomtatása. "),
     P::L(Parancs::SzelvenyekKitoltese, BontasNyomtatas, "Szelvények kitöltése", "", Kep::Nincs,
@@ -293,6 +292,10 @@ void FoablakAllapot::BontMenuAll(bool be, bool vanBontas) {
 }
 
 void FoablakAllapot::VanNincsBontas(bool van) {
+    if (van) {
+        (*this)[Menu::Bontas].Engedelyezve = true;
+        Beallit(Parancs::Start, false, " A bontás elkészült. ");
+    }
     static constexpr std::array<std::pair<Parancs, std::string_view>, 6> sugok{{
         {Parancs::Informaciok, " Információk a bontásról. "},
         {Parancs::Ellenorzes, " Bontás ellenőrzése. "},

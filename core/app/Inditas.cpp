@@ -6,6 +6,8 @@
 #include <string>
 #include <system_error>
 
+#include <unistd.h>
+
 #include "files/FajlNevek.h"
 #include "game/Jatek.h"
 #include "io/FajlMentes.h"
@@ -28,12 +30,20 @@ std::optional<std::uint64_t> MeminfoSzabad(const fs::path& meminfo) {
 }
 
 bool IrhatoKonyvtar(const fs::path& konyvtar) {
-    const fs::path proba = konyvtar / IrhatosagProbaNev;
+    // A fresh folder of our own: a folder of that name may belong to someone else (or be
+    // left by a run that crashed), and only what this probe made may be removed.
     std::error_code ec;
-    if (fs::exists(proba, ec)) fs::remove_all(proba, ec); // left by a run that crashed
-    if (!fs::create_directory(proba, ec) || ec) return false;
-    fs::remove(proba, ec);
-    return true;
+    for (int i = 0; i < 1000; ++i) {
+        const fs::path proba = konyvtar / (std::string(IrhatosagProbaNev) + "." +
+                                           std::to_string(::getpid()) + "." + std::to_string(i));
+        if (fs::create_directory(proba, ec)) {
+            fs::remove(proba, ec);
+            return true;
+        }
+        if (ec && ec != std::errc::file_exists) return false;
+        if (!fs::is_directory(konyvtar, ec)) return false;
+    }
+    return false;
 }
 
 fs::path SugoFajl(const fs::path& programKonyvtar) {
@@ -88,7 +98,9 @@ void InditasiBeallitasok(const fs::path& programKonyvtar, Beallitasok& b, Uzenet
     const fs::path ini = programKonyvtar / std::string(BeallitasFajlNev);
     std::error_code ec;
     if (fs::exists(ini, ec)) {
-        if (BeallitasOlvasas(ini, b, u)) fs::remove(ini, ec);
+        // The file stays: the write below replaces it atomically, so a failed write or a
+        // crash before the exit keeps every setting.
+        BeallitasOlvasas(ini, b, u);
         for (std::string_view nev : SegedFajlok) fs::remove(programKonyvtar / nev, ec);
     } else {
         IniDirAlap(b, programKonyvtar);

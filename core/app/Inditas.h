@@ -1,6 +1,6 @@
 // The checks the main window runs at start, in their order, with their messages: free
 // memory, a pointing device, a writable program folder, the draw folder, the help files,
-// and the settings file that is read, deleted and written anew.
+// and the settings file that is read and written anew.
 #pragma once
 
 #include <cstdint>
@@ -38,7 +38,8 @@ public:
 // "MemAvailable" of a meminfo file, in bytes.
 std::optional<std::uint64_t> MeminfoSzabad(const std::filesystem::path& meminfo = "/proc/meminfo");
 
-// Creates and removes a scratch folder in `konyvtar`; false when it cannot be created.
+// Creates a fresh, uniquely named scratch folder in `konyvtar` and removes it again;
+// false when none can be created. Nothing else in `konyvtar` is touched.
 bool IrhatoKonyvtar(const std::filesystem::path& konyvtar);
 
 bool SugoFajlokMegvannak(const std::filesystem::path& programKonyvtar);
@@ -59,8 +60,8 @@ struct InditasEredmeny {
 InditasEredmeny InditasiEllenorzesek(const std::filesystem::path& programKonyvtar,
                                      InditasPlatform& platform, Uzenetek& u);
 
-// The settings file at start: read when present and delete it when that worked (it is
-// written anew right after), then delete the scratch ".tip" files; without a file, the
+// The settings file at start: read when present (it is replaced, never deleted, by the
+// write at the end), then delete the scratch ".tip" files; without a file, the
 // remembered folders are the game folders. Ends by writing the file.
 void InditasiBeallitasok(const std::filesystem::path& programKonyvtar, Beallitasok& b, Uzenetek& u);
 

@@ -17,6 +17,24 @@ std::optional<std::uint64_t> RendszerSzabadHely(const std::filesystem::path& p) 
     return s.available;
 }
 
+std::string FoglaltSzoveg(const std::filesystem::path& fajl) {
+    return "Foglalt állomány!\r\rAz alábbi néven és útvonalon lett megnyitva:\r      " +
+           fajl.string() + "\r\rNevezze át és/vagy zárja be a már megnyitott állományt.      ";
+}
+
+bool AllomanyFoglalt(const std::filesystem::path& fajl, Uzenetek& u) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(fajl, ec)) return false;
+    // Opened for writing without truncating: the file itself stays as it is.
+    std::FILE* f = std::fopen(fajl.c_str(), "r+b");
+    if (f) {
+        std::fclose(f);
+        return false;
+    }
+    u.HibaUzenet(FoglaltSzoveg(fajl));
+    return true;
+}
+
 namespace {
 
 bool VanHely(const std::filesystem::path& p, std::uint64_t kell, const SzabadHelyLekerdezes& hely,
@@ -34,6 +52,8 @@ bool VanHely(const std::filesystem::path& p, std::uint64_t kell, const SzabadHel
 bool AllomanyMentes(const std::filesystem::path& valasztott, const SzamsorAdatok& sor,
                     const BontasAdatok* bontas, Uzenetek& u, const SzabadHelyLekerdezes& hely) {
     const std::string nev = valasztott.string();
+    const std::filesystem::path tip = KiterjesztesCsere(nev, "tip");
+    if ((bontas && AllomanyFoglalt(valasztott, u)) || AllomanyFoglalt(tip, u)) return false;
     if (bontas) {
         const std::uint64_t kell =
             static_cast<std::uint64_t>(bontas->Sorok()) * static_cast<std::uint64_t>(sor.Jatek) +
@@ -41,10 +61,10 @@ bool AllomanyMentes(const std::filesystem::path& valasztott, const SzamsorAdatok
         if (!VanHely(valasztott, kell, hely, u) || !TopMentes(valasztott, sor, *bontas, u))
             return false;
     } else {
+        // "x.TIP" goes with "x.TOP" as much as with "x.top".
         std::error_code ec;
-        std::filesystem::remove(KiterjesztesCsere(nev, "top"), ec);
+        for (const auto& top : TarsFajlok(valasztott, "top")) std::filesystem::remove(top, ec);
     }
-    const std::filesystem::path tip = KiterjesztesCsere(nev, "tip");
     return VanHely(tip, sor.Jelolt.size() + 512, hely, u) && TipMentes(tip, sor, u);
 }
 

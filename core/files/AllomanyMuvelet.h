@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/Uzenetek.h"
@@ -17,6 +18,11 @@ namespace varion {
 
 inline constexpr std::string_view NincsHelySzoveg = "Nincs elegendő hely a kiválasztott meghajtón!";
 
+// A file that exists but cannot be opened for writing (another program holds it, or it
+// is read-only): the error box names it and the result is true; false otherwise.
+bool AllomanyFoglalt(const std::filesystem::path& fajl, Uzenetek& u);
+std::string FoglaltSzoveg(const std::filesystem::path& fajl);
+
 // Free bytes on the drive of a path; nullopt when unknown (the check is then skipped).
 using SzabadHelyLekerdezes =
     std::function<std::optional<std::uint64_t>(const std::filesystem::path&)>;
@@ -24,8 +30,9 @@ std::optional<std::uint64_t> RendszerSzabadHely(const std::filesystem::path& p);
 
 // Saves under the chosen name. With a breakdown (`bontas` not null) the ".top" file is
 // written first, then the ".tip" of the same name beside it; without one the ".tip" is
-// written and a ".top" of the same name is deleted. False after the message when a check
-// or a write failed.
+// written and a ".top" of the same name is deleted. A target held by another program is
+// refused before anything is written. False after the message when a check or a write
+// failed.
 bool AllomanyMentes(const std::filesystem::path& valasztott, const SzamsorAdatok& sor,
                     const BontasAdatok* bontas, Uzenetek& u,
                     const SzabadHelyLekerdezes& hely = RendszerSzabadHely);

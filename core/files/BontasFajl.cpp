@@ -56,6 +56,17 @@ bool Sorok(std::span<const std::uint8_t> adat, std::int32_t r, int w, int szeles
     return true;
 }
 
+// The rows per marked number must be those of the rows: the list, the check and the
+// information window trust the counts. Rows of past draws are not counted by the engine.
+// Every byte of a checked row is an index below N.
+bool SzamonkentEgyezik(const std::vector<std::uint8_t>& matrix, const SzamsorAdatok& sor,
+                       const std::vector<std::int32_t>& stat) {
+    if (HuzasMod(sor.Feltetelek)) return true;
+    std::vector<std::int32_t> db(sor.Jelolt.size(), 0);
+    for (const std::uint8_t i : matrix) ++db[i];
+    return db == stat;
+}
+
 } // namespace
 
 void BontasMentese(io::Iro& iro, const SzamsorAdatok& sor, const BontasAdatok& b,
@@ -121,7 +132,9 @@ std::optional<BontasAdatok> BontasBetoltese(io::Olvaso& o, const SzamsorAdatok& 
         std::vector<std::int32_t> stat;
         for (std::size_t i = 0; i < n; ++i, poz += 4)
             stat.push_back(io::Int32Ertek(resz.data() + poz));
-        if (!Sorok(resz, r, w, b.Szelesseg, sor, b.Matrix)) continue;
+        if (!Sorok(resz, r, w, b.Szelesseg, sor, b.Matrix) ||
+            !SzamonkentEgyezik(b.Matrix, sor, stat))
+            continue;
         b.TaroltHuzasok = std::move(huzasok);
         b.BontMutStat = std::move(stat);
         return b;

@@ -19,6 +19,39 @@ std::string KiterjesztesCsere(std::string_view nev, std::string_view kit) {
     return std::string(nev.substr(0, nev.size() - 3)) + std::string(kit);
 }
 
+namespace {
+
+bool EgyezikKisNagybetuNelkul(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto kis = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        };
+        if (kis(a[i]) != kis(b[i])) return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<std::filesystem::path> TarsFajlok(const std::filesystem::path& nev,
+                                              std::string_view kit) {
+    std::vector<std::filesystem::path> ki;
+    const std::string tars = KiterjesztesCsere(nev.filename().string(), kit);
+    if (tars.size() < 3) return ki;
+    const std::string_view eleje = std::string_view(tars).substr(0, tars.size() - 3);
+    const auto mappa = nev.has_parent_path() ? nev.parent_path() : std::filesystem::path(".");
+    std::error_code ec;
+    for (std::filesystem::directory_iterator i(mappa, ec), vege; !ec && i != vege;
+         i.increment(ec)) {
+        const std::string f = i->path().filename().string();
+        if (f.size() == tars.size() && f.starts_with(eleje) &&
+            EgyezikKisNagybetuNelkul(std::string_view(f).substr(eleje.size()), kit))
+            ki.push_back(nev.has_parent_path() ? i->path() : std::filesystem::path(f));
+    }
+    return ki;
+}
+
 std::string BackNev(int jatek, std::string_view utotag) {
     return "back" + std::to_string(jatek) + std::string(utotag) + ".tip";
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace varion {
 
@@ -14,6 +15,11 @@ enum class FajlTipus { Tip, Top, Egyeb };
 FajlTipus FajlTipusa(std::string_view nev);
 // The name with its last three characters replaced by `kit` ("tip" or "top").
 std::string KiterjesztesCsere(std::string_view nev, std::string_view kit);
+
+// The existing files of `nev`'s folder named as `nev` with its last three characters
+// replaced by `kit`, in any case ("x.top", "x.TOP", "x.Top" for "x.TIP" and "top").
+std::vector<std::filesystem::path> TarsFajlok(const std::filesystem::path& nev,
+                                              std::string_view kit);
 
 // "back" g ".tip" (the last finished breakdown's row), "back" g "1.tip" (the row that
 // was on the ticket at the reload) and "back" g "2.tip" (only during the exchange).

@@ -1,5 +1,6 @@
 #include "files/SzamsorFajl.h"
 
+#include "conditions/FeltetelEllenorzes.h"
 #include "game/Jatek.h"
 #include "io/FajlMentes.h"
 
@@ -37,6 +38,10 @@ void SzamsorBetoltes(const SzamsorAdatok& a, SzamsorCel cel) {
     cel.Tartomanyok.Set(TartomanyFajta::Bontas, a.Huzasok);
 }
 
+// Stored files rely on these literal comparisons, so they stay as they are. They read a
+// major version above 1 through its minor and release: 2.0.0 would count as older than
+// 1.2.3 and its files would be read without the random numbers and the switch, so a 2.x
+// writer must either keep the minor at 4 or later or this test must learn about it first.
 bool VanVeletlenSzam(const ProgramVerzio& v) {
     return (v.Fo >= 1 && v.Al >= 2 && v.Kiadas >= 3) || (v.Fo >= 1 && v.Al >= 3);
 }
@@ -120,6 +125,9 @@ std::optional<SzamsorAdatok> SzamsorOlvasas(io::Olvaso& o, int jatek, bool vanAd
     if (!proba.Ervenyes() || k != proba.ValtozoSzamDb() || !ErvenyesSzamsorrend(sorrend) ||
         (hibapont & 0xFF) > 3)
         return hiba();
+    // The record is raw bytes: the engine may only see what the conditions window produces.
+    if (!FeltetelAdatokErvenyes(a.Feltetelek, static_cast<int>(a.Jelolt.size()), k, jatek))
+        return hiba();
     a.ValtozoSzamDb = k;
     a.Szamsorrend = sorrend;
     a.Hibapont = hibapont & 0xFF;
@@ -131,18 +139,18 @@ std::optional<SzamsorAdatok> SzamsorOlvasas(io::Olvaso& o, int jatek, bool vanAd
         u.HibaUzenet(AdatbazisHianyzikSzoveg);
         return std::nullopt;
     }
+    // The program writes only ranges inside 0.., the first at most one past the last (the
+    // empty 1..0 of a draw-less database); anything else was not written by us.
+    if (elso < 0 || utolso < 0 || static_cast<std::int64_t>(elso) > std::int64_t{utolso} + 1)
+        return hiba();
     const int d = vanAdatbazis ? huzasDb : 0;
     if (utolso > d) {
         if (!u.HibaKerdes(RegiAdatbazisKerdes)) return std::nullopt;
         utolso = d;
     }
-    if (d == 0) {
-        if (elso < 0) return hiba();
-        a.Huzasok = TeljesTartomany(0);
-    } else {
-        if (elso < 1 || elso > utolso) return hiba();
-        a.Huzasok = {elso, utolso};
-    }
+    // A range stored against another database (an empty one, or one that has since been
+    // shortened) is moved into this one as the range setters do, never refused.
+    a.Huzasok = Igazitas({elso, utolso}, d);
     return a;
 }
 

@@ -310,6 +310,17 @@ void TFoszelveny::Frissites(bool kenyszer) {
     frissul_ = false;
 }
 
+void TFoszelveny::SorokKijelzese() {
+    for (int n = 1; n <= MaxSzam(); ++n)
+        Megjelenit(n, Fix(n)            ? CellaJeloles::Fix
+                      : Allando(n)      ? CellaJeloles::Allando
+                      : VeletlenSzam(n) ? CellaJeloles::Veletlen
+                      : Jelolt(n)       ? CellaJeloles::Normal
+                                        : CellaJeloles::Jeloletlen);
+    SorrendNezetFrissites();
+    Frissites(true);
+}
+
 bool TFoszelveny::SetSzamsorrend(Szamsorrend mod) {
     if (mod == szamok_.GetSzamsorrend() || !kornyezet_.BontasEldobhato()) return false;
     szamok_.SetSzamsorrend(mod, veletlen_);

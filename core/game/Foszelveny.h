@@ -99,6 +99,9 @@ public:
     void Zarolas();
     void Feloldas();
     bool Zarolt() const { return zarolt_; }
+    // Shows every cell as the rows now hold it and refreshes everything that depends on
+    // them (after the rows were written directly, as a loaded file does).
+    void SorokKijelzese();
     // Order mode of the breakdown row; false when nothing changed.
     bool SetSzamsorrend(Szamsorrend mod);
 

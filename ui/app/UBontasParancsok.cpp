@@ -130,6 +130,14 @@ void BontasParancsok::FeltTorles() {
     FeltetelekTorolve();
 }
 
+void BontasParancsok::BetoltottFeltetelek() {
+    Kornyezet();
+    feltetelek_->BeolvFeltKijelolese();
+    if (fo_.Feltetelek().FeltetelJelzo && fo_.Bontas().GetTaroltNyerSzelv() > 0)
+        fo_.Allapot().FeltetelListazas(true);
+    fo_.ParancsokSzinkron();
+}
+
 void BontasParancsok::FeltetelekTorolve() {
     feltetelek_->Alaphelyzet();
     fo_.Allapot().FeltetelListazas(false);

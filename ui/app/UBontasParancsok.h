@@ -40,6 +40,9 @@ public:
     void VanNincsBontas(bool van);
     // Conditions were cleared elsewhere: the window forgets its ticks.
     void FeltetelekTorolve();
+    // A file brought a condition record: it goes through the window's own handlers, hidden,
+    // and a loaded breakdown lists its conditions as a finished run does.
+    void BetoltottFeltetelek();
 
     TFeltetelek& FeltetelAblak() { return *feltetelek_; }
     TBontasAblak& BontasAblak() { return *bontasAblak_; }

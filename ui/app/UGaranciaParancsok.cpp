@@ -6,8 +6,8 @@
 
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
-#include "files/BontasAtadas.h"
 #include "breakdown/OptimalisBontas.h"
+#include "files/BontasAtadas.h"
 #include "game/UFoszelveny.h"
 
 namespace varion::ui {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QHelpEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -15,6 +16,7 @@
 
 #include "app/UAdatbazisParancsok.h"
 #include "app/UBontasParancsok.h"
+#include "app/UFajlParancsok.h"
 #include "app/UGaranciaParancsok.h"
 #include "app/UIkonok.h"
 #include "app/UListaParancsok.h"
@@ -98,6 +100,9 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
         if (!adb_->HuzSzama().Start(TartomanyFajta::Bontas)) return std::nullopt;
         return Tartomanyok().Get(TartomanyFajta::Bontas);
     };
+    fajlParancsok_ = new TFajlParancsok(*this, u_);
+    fajlParancsok_->FeltetelekMutatasa = [this] { bontasParancsok_->BetoltottFeltetelek(); };
+    bontasParancsok_->Mentes = [this] { fajlParancsok_->BontasMentese(); };
     qApp->installEventFilter(this);
 }
 
@@ -246,10 +251,25 @@ void TFoablak::Vegrehajt(Parancs p) {
         const auto mod = static_cast<Szamsorrend>(static_cast<int>(p) -
                                                   static_cast<int>(Parancs::SorrendValtozatlan));
         ticket([&](TFoszelveny& t) {
-            if (t.SetSzamsorrend(mod)) allapot_.Kijelol(p);
+            if (t.SetSzamsorrend(mod)) SzamsorrendKijelzes(mod);
         });
         break;
     }
+    case Parancs::Megnyitas:
+        fajlParancsok_->Megnyitas();
+        break;
+    case Parancs::Visszatoltes:
+        fajlParancsok_->Visszatoltes();
+        break;
+    case Parancs::MentesMaskent:
+        fajlParancsok_->Mentes(MentesTipus::Nincs);
+        break;
+    case Parancs::SzamsorMentes:
+        fajlParancsok_->Mentes(MentesTipus::Tip);
+        break;
+    case Parancs::BontMentes:
+        fajlParancsok_->BontasMentese();
+        break;
     case Parancs::MindenSzam:
         ticket([](TFoszelveny& t) { t.MindTorles(); });
         break;
@@ -322,7 +342,8 @@ void TFoablak::Vegrehajt(Parancs p) {
 }
 
 bool TFoablak::Inditas(const QStringList& argumentumok) {
-    if (!argumentumok.isEmpty()) betoltendo_ = argumentumok.first();
+    // Remembered with its folder: the program works in its own folder from here on.
+    if (!argumentumok.isEmpty()) betoltendo_ = QFileInfo(argumentumok.first()).absoluteFilePath();
     beall_.SzelvFormatum = true;
     SzelvIniAlap(beall_);
     const InditasEredmeny e = InditasiEllenorzesek(programKonyvtar_, platform_, u_);
@@ -361,6 +382,7 @@ void TFoablak::VarionIni() {
         parancssorOlvasva_ = true;
         if (const auto j = AllomanyJateka(betoltendo_.toStdString())) {
             beall_.Jatek = *j;
+            beall_.Szamsorrend = 0;
             allapot_.Kijelol(Parancs::SorrendValtozatlan);
         }
     }
@@ -381,6 +403,9 @@ void TFoablak::FoszelvenyEpitese() {
     allapot_.Kijelol(Parancs::NormalAlak);
     foszelveny_ = std::make_unique<TFoszelvenyAblak>(this, beall_.Jatek, *this, u_, veletlen_,
                                                      allapot_, beall_.SzelvSzinek, beall_.Szinsema);
+    foszelveny_->Foszelveny().Szamok().SzamsorrendKijelzes(
+        static_cast<Szamsorrend>(beall_.Szamsorrend));
+    SzamsorrendKijelzes(static_cast<Szamsorrend>(beall_.Szamsorrend));
     foszelveny_->Szelveny().MiEzLathato = vanSugo_;
     if (bontasParancsok_) bontasParancsok_->UjFoszelveny();
     foszelveny_->SetShowHint(beall_.HintStatus);
@@ -426,8 +451,9 @@ void TFoablak::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
-    if (foszelveny_ && !foszelveny_->Foszelveny().TorlesJovahagyas()) {
-        // The save dialog opens here once the file dialogs exist.
+    if (!fajlParancsok_->KilepesElottiMentes()) {
+        e->ignore();
+        return;
     }
     if (beall_.BeallitasokMentese)
         BeallitasIras(programKonyvtar_ / std::string(BeallitasFajlNev), beall_,
@@ -451,25 +477,21 @@ void TFoablak::FeltetelekTorlese() {
 }
 
 bool TFoablak::BontasEldobhato() {
-    // The row of the finished breakdown is kept before anything may throw it away.
-    if (VanKeszBontas()) BackMentese();
-    const bool mentve = foszelveny_ && foszelveny_->Foszelveny().Szamok().SzamsorMentve;
-    return BontTorlesEng2(bontas_, feltetelek_, mentve, u_);
+    return fajlParancsok_->BontasEldobhato();
 }
 
 void TFoablak::BackMentese() {
-    std::error_code ec;
-    const fs::path back = programKonyvtar_ / BackNev(beall_.Jatek);
-    if (VanKeszBontas() && backupEngedve_ && foszelveny_) {
-        fs::remove(programKonyvtar_ / BackNev(beall_.Jatek, "1"), ec);
-        TipMentes(back,
-                  SzamsorFelvetel(foszelveny_->Foszelveny().Szamok(), feltetelek_.Adatok,
-                                  feltetelek_.FeltetelJelzo, feltetelek_.EloszlasOpt != 0,
-                                  Tartomanyok().Get(TartomanyFajta::Bontas)),
-                  u_);
-    } else if (!allapot_[Parancs::Visszatoltes].Engedelyezve && fs::exists(back, ec)) {
-        VisszatoltesAjanlasa();
-    }
+    fajlParancsok_->BackMentese();
+}
+
+void TFoablak::Betoltes() {
+    fajlParancsok_->Betoltes(betoltendo_);
+}
+
+void TFoablak::SzamsorrendKijelzes(Szamsorrend mod) {
+    beall_.Szamsorrend = static_cast<int>(mod);
+    allapot_.Kijelol(static_cast<Parancs>(static_cast<int>(Parancs::SorrendValtozatlan) +
+                                          static_cast<int>(mod)));
 }
 
 void TFoablak::VisszatoltesAjanlasa() {

@@ -30,6 +30,7 @@ class TNyomtatasParancsok;
 class TUzenetAblak;
 class BontasParancsok;
 class UAdatbazisParancsok;
+class TFajlParancsok;
 
 class TFoablak final : public QMainWindow, public FoszelvenyKornyezet {
     Q_OBJECT
@@ -44,6 +45,7 @@ public:
     int Jatek() const { return beall_.Jatek; }
     int MaxSzam() const;
     const Beallitasok& GetBeallitasok() const { return beall_; }
+    Beallitasok& BeallitasokIr() { return beall_; }
     const std::filesystem::path& ProgramKonyvtar() const { return programKonyvtar_; }
     std::filesystem::path JatekKonyvtar() const;
     bool VanAdatbazis() const { return vanAdatbazis_; }
@@ -55,6 +57,10 @@ public:
     FeltetelKeszlet& Feltetelek() { return feltetelek_; }
     // The last-breakdown backup, run before the conditions are cleared.
     void BackMentese();
+    bool& BackupEngedve() { return backupEngedve_; }
+    // The number order mode belongs to the main window and survives a game switch.
+    void SzamsorrendKijelzes(Szamsorrend mod);
+    TFajlParancsok& FajlParancsok() { return *fajlParancsok_; }
     const QString& BetoltendoFajl() const { return betoltendo_; }
 
     FoablakAllapot& Allapot() { return allapot_; }
@@ -79,8 +85,8 @@ public:
     // The list, check and information windows let go of the engine's matrix: called before
     // anything deletes, replaces or trims it.
     void BontasElengedese();
-    // The file named on the command line; reading it comes with the file dialogs.
-    void Betoltes() {}
+    // Loads the file named on the command line, once every window exists.
+    void Betoltes();
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -119,6 +125,7 @@ private:
     TUzenetAblak* uzenetAblak_ = nullptr;
     BontasParancsok* bontasParancsok_ = nullptr;
     UAdatbazisParancsok* adb_ = nullptr;
+    TFajlParancsok* fajlParancsok_ = nullptr;
     QString betoltendo_;
     bool vanAdatbazis_ = false;
     bool vanSugo_ = false;

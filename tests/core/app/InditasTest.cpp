@@ -113,6 +113,17 @@ TEST(Inditas, BeallitasFajlAzInditaskor) {
     }
 }
 
+TEST(Inditas, IrhatosagiProbaCsakASajatMappajatTorli) {
+    teszt::IdeiglenesMappa m;
+    // A folder that happens to bear the probe's name, with the player's files in it.
+    fs::create_directories(m / "VarTeszt" / "sajat");
+    Ir(m / "VarTeszt" / "sajat" / "fontos.tip", "x");
+    EXPECT_TRUE(IrhatoKonyvtar(m.Utvonal));
+    EXPECT_TRUE(fs::exists(m / "VarTeszt" / "sajat" / "fontos.tip"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m.Utvonal), fs::directory_iterator{}), 1)
+        << "the probe leaves nothing behind";
+}
+
 TEST(Sugo, TemakEsTartalom) {
     const auto s = Sugo::Szovegbol("# megjegyzés\n@1\tElső\nsor egy\r\nsor kettő\n\n@20\tPanel\n"
                                    "A panel.\n@x\thibás\nelveszik\n",

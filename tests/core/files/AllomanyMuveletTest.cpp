@@ -61,5 +61,57 @@ TEST(AllomanyMuvelet, KevesHelyEsetenSemmiSemIrodik) {
     EXPECT_FALSE(AllomanyJateka(m / "nincs.tip"));
 }
 
+// A path that cannot be opened for writing: a read-only file for an ordinary user; for
+// root, who writes anyway, a read-only attribute of the kernel.
+std::optional<fs::path> FoglaltFajl(const fs::path& mappa) {
+    const fs::path f = mappa / "foglalt.tip";
+    io::BiztosMentes(f, std::vector<std::uint8_t>(20, 0));
+    fs::permissions(f, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    if (std::FILE* h = std::fopen(f.c_str(), "r+b")) {
+        std::fclose(h);
+        const fs::path k = "/sys/kernel/mm/transparent_hugepage/hpage_pmd_size";
+        std::FILE* kh = std::fopen(k.c_str(), "r+b");
+        if (kh) std::fclose(kh);
+        if (kh || !fs::is_regular_file(k)) return std::nullopt;
+        return k;
+    }
+    return f;
+}
+
+TEST(AllomanyMuvelet, FoglaltAllomanyNevevelEsUtjavalJelentve) {
+    teszt::IdeiglenesMappa m;
+    RogzitoUzenetek u;
+    EXPECT_FALSE(AllomanyFoglalt(m / "nincs.tip", u)) << "a missing file is free";
+    ASSERT_TRUE(io::BiztosMentes(m / "szabad.tip", std::vector<std::uint8_t>{1, 2}));
+    EXPECT_FALSE(AllomanyFoglalt(m / "szabad.tip", u));
+    EXPECT_EQ(fs::file_size(m / "szabad.tip"), 2u) << "the probe never truncates";
+    EXPECT_TRUE(u.Lathato().empty());
+
+    const auto f = FoglaltFajl(m.Utvonal);
+    if (!f) GTEST_SKIP() << "no file here refuses writing";
+    u.Var(UzenetTipus::HibaUzenet, "Foglalt állomány!\r\rAz alábbi néven és útvonalon lett "
+                                   "megnyitva:\r      " +
+                                       f->string() +
+                                       "\r\rNevezze át és/vagy zárja be a már megnyitott "
+                                       "állományt.      ");
+    EXPECT_TRUE(AllomanyFoglalt(*f, u));
+    if (f->parent_path() != m.Utvonal) return;
+    // Saving over it is refused before anything is written.
+    const auto b = Bontas();
+    u.Var(UzenetTipus::HibaUzenet, FoglaltSzoveg(*f));
+    EXPECT_FALSE(AllomanyMentes(m / "foglalt.top", Sor(), &b, u));
+    EXPECT_FALSE(fs::exists(m / "foglalt.top"));
+}
+
+TEST(AllomanyMuvelet, SzabadHelyNegyGigabajtFelett) {
+    teszt::IdeiglenesMappa m;
+    RogzitoUzenetek u;
+    const auto b = Bontas();
+    // Counted in 32 bits, 4 GiB + 100 free bytes would wrap to 100 and refuse the save.
+    EXPECT_TRUE(AllomanyMentes(m / "z.top", Sor(), &b, u,
+                               [](const fs::path&) { return std::uint64_t{1} << 32 | 100; }));
+    EXPECT_TRUE(u.Lathato().empty());
+}
+
 } // namespace
 } // namespace varion

@@ -26,7 +26,9 @@ BontasAdatok Bontas(int r) {
     b.Datum = 46000.5;
     for (int i = 0; i < r; ++i)
         for (int j = 0; j < 5; ++j) b.Matrix.push_back(static_cast<std::uint8_t>(i % 7 + j));
-    b.BontMutStat.assign(12, 3);
+    // The rows per number, as a stored file must hold them.
+    b.BontMutStat.assign(12, 0);
+    for (const std::uint8_t x : b.Matrix) ++b.BontMutStat[x];
     return b;
 }
 

@@ -95,8 +95,12 @@ TEST(SzamsorFajl, CsonkaEsSerultAllomanyok) {
         {"f too large", rontas(31, 4)},
         {"constant not marked", bajt(39, 8)},
         {"order mode 4", rontas(40, 4)},
-        {"first draw 0", rontas(261, 0)},
-        {"first after last", rontas(261, 101)},
+        {"first more than one past the last", rontas(261, 102)},
+        {"first draw negative", rontas(261, -1)},
+        {"last draw negative", rontas(265, -1)},
+        {"error points 4", rontas(44, 4)},
+        {"error points in the record 4", bajt(49, 4)},
+        {"a switch of the record 2", bajt(49 + 4, 2)},
         {"random count too large", rontas(269, 4)},
         // Found by the fuzzer: 11 error points reached the engine's condition record.
         {"error points 11", rontas(44, 11)},
@@ -144,11 +148,21 @@ TEST(SzamsorFajl, AdatbazisraHivatkozas) {
     u.Var(HibaKerdes, std::string(RegiAdatbazisKerdes), false);
     EXPECT_FALSE(Olvas(b, u));
     u.Var(HibaKerdes, "", true);
-    const auto v = Olvas(b, u);
+    auto v = Olvas(b, u);
     ASSERT_TRUE(v);
     EXPECT_EQ(v->Huzasok, (Tartomany{50, 200}));
-    u.Var(HibaKerdes, "", true).Var(HibaUzenet, std::string(SzamsorBetoltesHiba));
-    EXPECT_FALSE(Olvas(b, u, 5, 40)) << "the shortened range would end before it starts";
+    // "Yes" with a database shorter than the first draw used to fail with the read error.
+    u.Var(HibaKerdes, "", true);
+    ASSERT_TRUE((v = Olvas(b, u, 5, 40)));
+    EXPECT_EQ(v->Huzasok, (Tartomany{39, 40}));
+
+    // A file saved while the database was empty (every backup of a fresh install) holds
+    // 1..0; it was refused once the database had draws.
+    a.Huzasok = {1, 0};
+    ASSERT_TRUE((v = Olvas(Kodolt(a), u, 5, 200)));
+    EXPECT_EQ(v->Huzasok, (Tartomany{1, 2}));
+    ASSERT_TRUE((v = Olvas(Kodolt(a), u, 5, 0)));
+    EXPECT_EQ(v->Huzasok, (Tartomany{1, 0}));
 
     a.Feltetelek.TalArBe = 1;
     a.Feltetelek.TalArHuzasok = 1;

@@ -1,0 +1,17 @@
+// The check of a condition record that comes from outside the program (a number-row or
+// breakdown file): every switch 0 or 1, every value a number the conditions window can
+// produce for the row it was set on. The engine's bound computations rely on it.
+#pragma once
+
+#include "conditions/FeltetelAdatok.h"
+
+namespace varion {
+
+inline constexpr int MaxHibapont = 3;
+
+// `jeloltDb` is N (marked numbers), `sorHossz` K, `jatek` the game count. A switched-off
+// condition keeps the values it had when it was last on, possibly for another row, so
+// its values are only held to the loose limits every value of the window lies in.
+bool FeltetelAdatokErvenyes(const FeltetelAdatok& f, int jeloltDb, int sorHossz, int jatek);
+
+} // namespace varion
