@@ -9,7 +9,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QShowEvent>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QToolTip>
@@ -416,7 +418,10 @@ void TFoablak::FoszelvenyEpitese() {
         if (sugoAblak_) sugoAblak_->Kontextus(tema);
     });
     foszelveny_->Szelveny().move(geometry().topLeft() + QPoint(15, 100));
-    foszelveny_->Szelveny().show();
+    // A tool window learns whose it is when its native window is made and mapped: shown before
+    // the main window, it floats free and window managers such as openbox bury it under the
+    // maximised main window. Until the main window is shown and mapped, showEvent waits.
+    if (isVisible()) foszelveny_->Szelveny().show();
 }
 
 void TFoablak::AdatbazisBetoltes() {
@@ -444,6 +449,15 @@ void TFoablak::JatekValtas(int jatek) {
     AdatbazisBetoltes();
     if (foszelveny_) foszelveny_->Parancs([](TFoszelveny& t) { t.Nezet(NezetMod::Normal); });
     ParancsokSzinkron();
+}
+
+void TFoablak::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    // The show event comes before the main window is mapped: the ticket follows once it is.
+    if (!e->spontaneous())
+        QTimer::singleShot(0, this, [this] {
+            if (foszelveny_ && isVisible()) foszelveny_->Szelveny().show();
+        });
 }
 
 void TFoablak::closeEvent(QCloseEvent* e) {

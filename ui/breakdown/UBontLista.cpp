@@ -50,9 +50,9 @@ constexpr std::array<ParancsGombLeiras, 6> ListaParancsok{{
 } // namespace
 
 TBontLista::TBontLista(QWidget* foablak)
-    : QWidget(foablak, Qt::Tool | Qt::WindowStaysOnTopHint), tabla_(new QTableView(this)),
-      keresPanel_(new QFrame(this)), keresCimke_(new QLabel(QStringLiteral("Keresett számsor"))),
-      keresBox_(new QComboBox), segedGomb_(nullptr) {
+    : QWidget(foablak, Qt::Tool), tabla_(new QTableView(this)), keresPanel_(new QFrame(this)),
+      keresCimke_(new QLabel(QStringLiteral("Keresett számsor"))), keresBox_(new QComboBox),
+      segedGomb_(nullptr) {
     setWindowTitle(Qs(ListaFelirat(false)));
     auto* fo = new QVBoxLayout(this);
     fo->setContentsMargins(2, 2, 2, 2);

@@ -213,6 +213,7 @@ int TBontasAblak::Inditas(double jegyAr, bool euro) {
     fut_ = true;
     bezarasKert_ = false;
     bontas_.SetEsemenyek(&hid_);
+    if (foablak_) foablakCim_ = foablak_->windowTitle();
     timer_->start(1000);
     bontas_.SzalInditas();
     return exec();
@@ -227,8 +228,10 @@ void TBontasAblak::Timer1Timer() {
         szelvSzam_->setText(Qs(k.SzelvSzamCimke));
         koltseg_->setText(Qs(k.KoltsegCimke));
         folyamat_->setValue(k.Szazalek);
-        QGuiApplication::setApplicationDisplayName(isActiveWindow() ? QString()
-                                                                    : Qs(k.AlkalmazasCim));
+        // The progress shows on the taskbar in the main window's title; the application's
+        // display name would be appended to every window's title, message boxes included.
+        if (foablak_)
+            foablak_->setWindowTitle(isActiveWindow() ? foablakCim_ : Qs(k.AlkalmazasCim));
         label4_->setText(Qs(k.FolyamatCimke));
     }
     bontas_.TickVege();
@@ -264,7 +267,7 @@ void TBontasAblak::Vege(bool befejezett) {
     kilepes_->setText(QStringLiteral("Kilépés"));
     kilepes_->setToolTip(QString());
     gombok_->setEnabled(true);
-    QGuiApplication::setApplicationDisplayName(QString());
+    if (foablak_) foablak_->setWindowTitle(foablakCim_);
     if (!befejezett || bontas_.GetTaroltNyerSzelv() == 0 || bontas_.GetBontStatus() == 0) return;
     ido_->setText(Qs(VegIdoSzoveg(bontas_.Idotartam())));
     szelvSzam_->setText(Qs(SzelvSzamSzoveg(bontas_.GetTaroltNyerSzelv())));

@@ -109,6 +109,7 @@ private:
     QTimer* timer_;
     std::array<bool, 5> bekotve_{false, false, false, false, true};
     BontasMuvelet muvelet_ = BontasMuvelet::Nincs;
+    QString foablakCim_;
     double jegyAr_ = 0;
     bool euro_ = false;
     bool fut_ = false;

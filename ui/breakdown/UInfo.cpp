@@ -17,7 +17,6 @@ namespace varion::ui {
 TInfo::TInfo(QWidget* szulo, std::filesystem::path programKonyvtar, Uzenetek& u)
     : QDialog(szulo), programKonyvtar_(std::move(programKonyvtar)), u_(u) {
     setWindowTitle(QStringLiteral("  Információk a bontásról"));
-    setWindowFlag(Qt::WindowStaysOnTopHint);
     auto* l = new QVBoxLayout(this);
     bontInfo_ = new QTextEdit(this);
     bontInfo_->setReadOnly(true);

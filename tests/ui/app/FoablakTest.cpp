@@ -7,6 +7,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -302,11 +303,27 @@ TEST(Foablak, KeszBontasKerdeseEsMentese) {
               QStringLiteral(" Az előző bontás számsorának és feltételeinek visszatöltése. "));
 }
 
+// The ticket is shown only after the main window is mapped: mapped earlier, it does not
+// belong to the main window yet and openbox stacks it under the maximised main window.
+TEST(Foablak, AFoszelvenyAFoablakUtanJelenikMeg) {
+    Program p;
+    ASSERT_TRUE(p.Indit());
+    auto& sz = p.F().Szelveny();
+    EXPECT_FALSE(sz.isVisible());
+    p.ablak->show();
+    EXPECT_FALSE(sz.isVisible()); // not inside the main window's show event
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sz.isVisible(); }));
+    ASSERT_NE(sz.windowHandle(), nullptr);
+    EXPECT_EQ(sz.windowHandle()->transientParent(), p.ablak->windowHandle());
+    EXPECT_FALSE(sz.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
 TEST(Foablak, GyorsbillentyukASzelvenyAblakbanIs) {
     Program p;
     ASSERT_TRUE(p.Indit());
     p.ablak->show();
     auto& sz = p.F().Szelveny();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return sz.isVisible(); }));
     p.Katt(8);
     sz.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&sz));

@@ -215,6 +215,31 @@ TEST(BontasFutas, NovekedesKerdeseIgenreEsNemre) {
     }
 }
 
+// While the window is not the active one the progress shows in the main window's title
+// (the taskbar's text); the application display name would have been glued to every title,
+// the question's own included. The title comes back when the run ends.
+TEST(BontasFutas, HaladasAFoablakCimebenAmigAzAblakNemAktiv) {
+    Program p;
+    const QString cim = p.ablak->windowTitle();
+    const QString nev = QGuiApplication::applicationDisplayName();
+    for (int n = 1; n <= 30; ++n) p.Jelol({n});
+    QString kerdesAlatt, nevKerdesAlatt;
+    p.u.Horog = [&](UzenetTipus t) {
+        if (t != U::JovahagyasMindig) return;
+        p.B().Timer1Timer();
+        kerdesAlatt = p.ablak->windowTitle();
+        nevKerdesAlatt = QGuiApplication::applicationDisplayName();
+    };
+    p.u.Var(U::JovahagyasMindig, {}, false);
+    FeltetelekBezar(p);
+    p.Ctrl("B");
+    // Which window is active while the question is up is the platform's business.
+    EXPECT_TRUE(kerdesAlatt == cim || kerdesAlatt == QStringLiteral("Bontás: 18 %"))
+        << kerdesAlatt.toStdString(); // 100 000 of 142 506 rows
+    EXPECT_EQ(nevKerdesAlatt, nev);
+    EXPECT_EQ(p.ablak->windowTitle(), cim);
+}
+
 TEST(BontasFutas, StopANovekedesKerdeseAlatt) {
     Program p;
     for (int n = 1; n <= 30; ++n) p.Jelol({n});
