@@ -31,5 +31,7 @@ int HuzasokParancs(const std::vector<std::string>& args);     // Huzasok.cpp
 int StatisztikaParancs(const std::vector<std::string>& args); // Huzasok.cpp
 int ListaParancs(const std::vector<std::string>& args);       // Lista.cpp
 int GaranciaParancs(const std::vector<std::string>& args);    // Garancia.cpp
+int TalalatokParancs(const std::vector<std::string>& args);   // Talalatok.cpp
+int KeresesParancs(const std::vector<std::string>& args);     // Kereses.cpp
 
 } // namespace varion::cli

@@ -12,7 +12,7 @@ namespace {
 
 using varion::cli::ParancsLeiras;
 
-constexpr std::array<ParancsLeiras, 6> parancsok{{
+constexpr std::array<ParancsLeiras, 8> parancsok{{
     {"import", "--jatek G FÁJL.csv --ki FÁJL.ldb",
      "a lottótársaság húzásainak átvétele a húzások állományába (létrehozza vagy bővíti)",
      "  --jatek G      a játék: 5, 6 vagy 7\n"
@@ -48,6 +48,20 @@ constexpr std::array<ParancsLeiras, 6> parancsok{{
      "  --hibapont e      a vizsgált hibapont (alapból a bontás állományáé)\n"
      "  --huzasok FÁJL    a húzások állománya a találati arány feltételhez\n",
      varion::cli::GaranciaParancs},
+    {"talalatok", "FÁJL.top (--szamok a,b,... [--plusz p] | --huzas N --huzasok FÁJL.ldb)",
+     "a bontás változatai találati osztályonként egy számsor vagy egy húzás ellen",
+     "  --szamok a,b,...  a kihúzott számok\n"
+     "  --plusz p         a Hatoslottó pótszáma\n"
+     "  --huzas N         a húzások állományának N. húzása (a Skandináv lottóban mindkét sora)\n"
+     "  --huzasok FÁJL    a húzások állománya\n",
+     varion::cli::TalalatokParancs},
+    {"kereses", "--jatek G FÁJL.ldb --szamok a,b,... [--plusz p] [--tol a --ig b]",
+     "egy számsor keresése a húzások között: osztályonként a találatok, majd a húzások",
+     "  --jatek G         a játék: 5, 6 vagy 7\n"
+     "  --szamok a,b,...  a keresett számok (legfeljebb a játék számai)\n"
+     "  --plusz p         a Hatoslottó pótszáma\n"
+     "  --tol a --ig b    a vizsgált húzások (alapból mind)\n",
+     varion::cli::KeresesParancs},
 }};
 
 void Sugo() {
