@@ -105,7 +105,7 @@ FeltetelAdatok VeletlenFeltetel(std::mt19937& g, int K) {
 }
 
 struct Futas {
-    std::vector<Sor> Specifikalt, Optimalis;
+    std::vector<Sor> Szokasos, Optimalis;
     FedesEredmeny Eredmeny;
 };
 
@@ -116,7 +116,7 @@ Futas Optimalizalas(int jatek, const Szamsor& jelolt, const FeltetelKeszlet& f, 
     TBontas b;
     EXPECT_TRUE(teszt::Bontas(b, u, jatek, jelolt, &f));
     Futas ki;
-    ki.Specifikalt = MotorSorai(b);
+    ki.Szokasos = MotorSorai(b);
     JeloltFeladat jf;
     jf.Jatek = jatek;
     jf.Szamok = jelolt;
@@ -130,7 +130,7 @@ Futas Optimalizalas(int jatek, const Szamsor& jelolt, const FeltetelKeszlet& f, 
     fb.Idokeret = std::chrono::minutes(10);
     fb.LepesKorlat = lepesek;
     FedesAllapot allapot;
-    ki.Eredmeny = OptimalisFedes(Jeloltek(jf), Maszkok(ki.Specifikalt, jatek), fb, allapot);
+    ki.Eredmeny = OptimalisFedes(Jeloltek(jf), Maszkok(ki.Szokasos, jatek), fb, allapot);
     ki.Optimalis = ki.Eredmeny.Sorok;
     return ki;
 }
@@ -149,9 +149,9 @@ TEST(OptimalisFedes, EveryResultKeepsTheGuaranteeByTheOracle) {
         const std::string nev = "case " + std::to_string(eset) + ": " + std::to_string(K) + "/" +
                                 std::to_string(N) + " e=" + std::to_string(e);
         const Futas r = Optimalizalas(K, Sorozat(N), f, e, 7 + eset, 3000);
-        EXPECT_TRUE(FedetlenOrakulum(K, Sorozat(N), K, e, &f, r.Specifikalt).empty()) << nev;
+        EXPECT_TRUE(FedetlenOrakulum(K, Sorozat(N), K, e, &f, r.Szokasos).empty()) << nev;
         EXPECT_TRUE(FedetlenOrakulum(K, Sorozat(N), K, e, &f, r.Optimalis).empty()) << nev;
-        EXPECT_LE(r.Optimalis.size(), r.Specifikalt.size()) << nev;
+        EXPECT_LE(r.Optimalis.size(), r.Szokasos.size()) << nev;
         EXPECT_TRUE(std::is_sorted(r.Optimalis.begin(), r.Optimalis.end())) << nev;
         // every row is itself a variation the conditions accept
         const auto jeloltek = FedetlenOrakulum(K, Sorozat(N), K, 0, &f, {});
