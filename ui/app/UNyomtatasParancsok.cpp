@@ -1,6 +1,8 @@
 #include "app/UNyomtatasParancsok.h"
 
 #include <QDate>
+#include <QFileDialog>
+#include <QMenu>
 
 #include "app/UVarion.h"
 #include "base/ProgramVerzio.h"
@@ -14,8 +16,33 @@ namespace varion::ui {
 TNyomtatasParancsok::TNyomtatasParancsok(TFoablak& foablak, Uzenetek& u)
     : QObject(&foablak), foablak_(foablak), u_(u),
       info_(new TInfo(&foablak, foablak.ProgramKonyvtar(), u)),
-      nyomtOpc_(new TNyomtOpc(&foablak, nyomtato_, u)) {
+      nyomtOpc_(new TNyomtOpc(&foablak, nyomtato_, u)),
+      bontasPdf_(new QAction(QStringLiteral("Mentés PDF-be..."), this)),
+      huzasPdf_(new QAction(QStringLiteral("Mentés PDF-be..."), this)) {
     nyomtato_.setFullPage(true);
+    PdfNevKeres = [this] {
+        return QFileDialog::getSaveFileName(&foablak_, QStringLiteral("Mentés PDF-be"), QString(),
+                                            QStringLiteral("PDF (*.pdf)"));
+    };
+    bontasPdf_->setStatusTip(QStringLiteral(" A bontás listájának mentése PDF állományba. "));
+    huzasPdf_->setStatusTip(QStringLiteral(" A lottóhúzások listájának mentése PDF állományba. "));
+    // Usable exactly when the report beside it can be printed.
+    const auto kovet = [this](QMenu* menu, QAction* a, Parancs p) {
+        if (!menu) return;
+        menu->addAction(a);
+        connect(menu, &QMenu::aboutToShow, a,
+                [this, a, p] { a->setEnabled(foablak_.Allapot().Hasznalhato(p)); });
+    };
+    kovet(foablak_.MenuObj(Menu::BontasNyomtatas), bontasPdf_, Parancs::Nyomtatas);
+    kovet(foablak_.MenuObj(Menu::Adatbazis), huzasPdf_, Parancs::AdbNyomtatas);
+    connect(bontasPdf_, &QAction::triggered, this, [this] {
+        if (!foablak_.Allapot().Hasznalhato(Parancs::Nyomtatas)) return;
+        if (const QString f = PdfNevKeres(); !f.isEmpty()) BontasPdf(f);
+    });
+    connect(huzasPdf_, &QAction::triggered, this, [this] {
+        if (!foablak_.Allapot().Hasznalhato(Parancs::AdbNyomtatas)) return;
+        if (const QString f = PdfNevKeres(); !f.isEmpty()) HuzasPdf(f);
+    });
 }
 
 TNyomtatasParancsok::~TNyomtatasParancsok() = default;

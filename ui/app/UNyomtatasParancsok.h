@@ -2,8 +2,10 @@
 // information window. The list windows call the same entry points from their buttons.
 #pragma once
 
+#include <QAction>
 #include <QObject>
 #include <QPrinter>
+#include <functional>
 #include <memory>
 
 #include "app/FoablakParancsok.h"
@@ -31,6 +33,11 @@ public:
     void Informaciok();      // "Bontás" → "Információk..."
     bool BontasPdf(const QString& fajl);
     bool HuzasPdf(const QString& fajl);
+    // "Mentés PDF-be..." beside the two reports: in "Bontás" → "Nyomtatás" and "Adatbázis".
+    QAction* BontasPdfAkcio() const { return bontasPdf_; }
+    QAction* HuzasPdfAkcio() const { return huzasPdf_; }
+    // Asks for the PDF file's name (empty: cancelled); tests answer it themselves.
+    std::function<QString()> PdfNevKeres;
     // The breakdown was deleted: the information window forgets it.
     void BontasTorolve();
 
@@ -51,6 +58,8 @@ private:
     QPrinter nyomtato_{QPrinter::HighResolution};
     TInfo* info_;
     TNyomtOpc* nyomtOpc_;
+    QAction* bontasPdf_;
+    QAction* huzasPdf_;
 };
 
 } // namespace varion::ui
