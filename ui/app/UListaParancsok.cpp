@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QScreen>
+#include <algorithm>
 
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
@@ -55,6 +56,20 @@ void TListaParancsok::BontListaStart() {
     const auto& sz = fo_.Foszelveny()->Foszelveny().Szamok();
     const auto& be = fo_.GetBeallitasok();
     ParancsokSzinkron();
+    if (!listaElhelyezve_) {
+        // The first time beside the main ticket, kept on the screen; later where the player
+        // left it.
+        listaElhelyezve_ = true;
+        const QRect jegy = fo_.Foszelveny()->Szelveny().frameGeometry();
+        const QRect kep = fo_.screen() ? fo_.screen()->availableGeometry() : QRect(0, 0, 1024, 768);
+        const QSize meret = lista_->frameGeometry().size().expandedTo(lista_->sizeHint());
+        QPoint hely = jegy.topRight() + QPoint(10, 0);
+        hely.setX(
+            std::clamp(hely.x(), kep.left(), std::max(kep.left(), kep.right() - meret.width())));
+        hely.setY(
+            std::clamp(hely.y(), kep.top(), std::max(kep.top(), kep.bottom() - meret.height())));
+        lista_->move(hely);
+    }
     lista_->BontListaStart(fo_.Bontas(), {sz.FixSzamok(), sz.AllandoSzamok(), sz.VeletlenSzamok()},
                            Pelda(), {&be.SzelvSzinek, be.Szinsema});
 }

@@ -48,6 +48,7 @@ private:
     QPoint ellHelye_{-1, -1};
     QString bontasFelirat_;
     bool peldaTippVolt_ = false;
+    bool listaElhelyezve_ = false;
 };
 
 } // namespace varion::ui
