@@ -85,7 +85,7 @@ std::optional<Optimalizalas> OptimalizalasBeallitas(const Argumentumok& a,
         return std::nullopt;
     }
     Optimalizalas o;
-    o.Mag = OraMag() % 1000000000; // short enough to be typed back with --mag
+    o.Mag = RovidOraMag(); // typed back with --mag
     if (const auto mp = a.Opcio("mp")) {
         const auto v = EgeszSzam(*mp);
         if (!v || *v < 1 || *v > 3600) {

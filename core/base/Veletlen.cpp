@@ -14,6 +14,10 @@ std::uint64_t OraMag() {
            static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
 }
 
+std::uint64_t RovidOraMag() {
+    return OraMag() % 1000000000;
+}
+
 namespace {
 ValodiVeletlen& Sajat() {
     static ValodiVeletlen v(OraMag());

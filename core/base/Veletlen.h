@@ -28,6 +28,8 @@ private:
 
 // A seed taken from the clock, for the one seeding at start-up.
 std::uint64_t OraMag();
+// A clock seed below 10^9: short enough to be shown and typed back to repeat a run.
+std::uint64_t RovidOraMag();
 
 // The program-wide generator; replaceable so that tests fix every random choice.
 Veletlen& ProgramVeletlen();

@@ -87,6 +87,15 @@ std::string KoltsegSzoveg(std::int64_t db, double jegyAr, bool euro) {
            (euro ? " Euro." : " Forint.");
 }
 
+std::string OptimalizalasSzoveg(std::int64_t db) {
+    return "Optimalizálás: " + EzresTagolas(static_cast<double>(db), 0) + " szelvény";
+}
+
+std::string OptimalisMagSzoveg(std::uint64_t mag) {
+    // Not grouped: the number is typed back as it stands to repeat the run.
+    return "Optimalizált csökkentés, véletlen mag: " + std::to_string(mag);
+}
+
 HaladasKijelzes HaladasSzamitas(const BontasHaladas& h, double jegyAr, bool euro, bool ablakAktiv) {
     HaladasKijelzes k;
     k.IdoCimke = IdoCimkeSzoveg(h.Eltelt);
@@ -96,6 +105,13 @@ HaladasKijelzes HaladasSzamitas(const BontasHaladas& h, double jegyAr, bool euro
     k.Szazalek = BontasSzazalek(h);
     const std::string sz = std::to_string(k.Szazalek);
     k.FolyamatCimke = "Bontás folyamata: " + sz + " %";
+    if (h.Optimalizalas) {
+        // Before its first cover the search starts from the passes' rows.
+        const std::int64_t db = h.OptimalisDb > 0 ? h.OptimalisDb : h.TaroltNyerSzelv;
+        k.SzelvSzamCimke = SzelvSzamSzoveg(db);
+        k.KoltsegCimke = KoltsegSzoveg(db, jegyAr, euro);
+        k.FolyamatCimke = OptimalizalasSzoveg(db);
+    }
     k.AlkalmazasCim = ablakAktiv ? "Varion" : "Bontás: " + sz + " %";
     return k;
 }

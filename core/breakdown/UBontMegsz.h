@@ -20,7 +20,7 @@ struct HaladasKijelzes {
     std::string KoltsegCimke;   // "Bontás költsége: 370 200 Forint."
     std::uint64_t Pozicio = 0;  // enumeration position
     int Szazalek = 0;           // 0..100, for the progress bar
-    std::string FolyamatCimke;  // "Bontás folyamata: 12 %"
+    std::string FolyamatCimke;  // "Bontás folyamata: 12 %", "Optimalizálás: 30 szelvény"
     std::string AlkalmazasCim;  // "Bontás: 12 %" while the window is not active, else "Varion"
 };
 
@@ -38,6 +38,10 @@ std::string IdoSzoveg(std::chrono::milliseconds t);
 std::string IdoCimkeSzoveg(std::chrono::milliseconds t);
 std::string SzelvSzamSzoveg(std::int64_t db);
 std::string KoltsegSzoveg(std::int64_t db, double jegyAr, bool euro);
+// The progress line while the optimised search runs: its smallest cover so far.
+std::string OptimalizalasSzoveg(std::int64_t db);
+// The end line of an optimised run: the seed that repeats it.
+std::string OptimalisMagSzoveg(std::uint64_t mag);
 // The final elapsed-time text, with the short-run wording for 0 ms.
 std::string VegIdoSzoveg(std::chrono::milliseconds t);
 

@@ -241,6 +241,10 @@ int HibapontIgazitas(int hibapont, int K) {
     return hibapont > HibapontHatar(K).Felso || hibapont < 0 ? 0 : hibapont;
 }
 
+bool HibapontosOpciok(int hibapont, int K) {
+    return HibapontIgazitas(hibapont, K) > 0;
+}
+
 std::string FixErtekSugo(Hatar h) {
     if (h.Also != h.Felso) return {};
     return " A beállítható érték minimuma és maximuma = " + std::to_string(h.Also) + ".  ";

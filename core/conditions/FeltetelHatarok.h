@@ -141,6 +141,9 @@ bool IkerFeleslegesTukorMiatt(const FeltetelAdatok& a, int sorHossz);
 Hatar HibapontHatar(int sorHossz);
 // A position above the bound goes back to 0.
 int HibapontIgazitas(int hibapont, int sorHossz);
+// The options that shape an error-point breakdown (the even distribution and the optimised
+// reduction) are offered only while the error points, after `HibapontIgazitas`, are above 0.
+bool HibapontosOpciok(int hibapont, int sorHossz);
 
 // The hint of a control whose two bounds are equal (empty when they differ).
 std::string FixErtekSugo(Hatar h);

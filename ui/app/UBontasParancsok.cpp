@@ -9,6 +9,7 @@
 #include "app/UUzenetAblak.h"
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
+#include "base/Veletlen.h"
 #include "breakdown/UBontMegsz.h"
 #include "files/BontasAtadas.h"
 #include "game/UFoszelveny.h"
@@ -162,6 +163,10 @@ void BontasParancsok::Start() {
     be.FixSzamok = sz.FixSzamok();
     be.Feltetelek = &fo_.Feltetelek();
     be.EloszlasDoboz = feltetelek_->EloszlasOptBox()->isChecked();
+    be.Optimalizalt =
+        feltetelek_->OptimalizaltBox()->isChecked() && fo_.Feltetelek().Adatok.Hibapont > 0;
+    be.OptimalisMag = RovidOraMag();
+    be.OptimalisIdo = std::chrono::seconds(10);
     be.Huzasok = HuzasNezet(fo_.Huzasok());
     const Tartomany t = fo_.Tartomanyok().Get(TartomanyFajta::Bontas);
     be.ElsoHuzas = t.Elso;

@@ -272,6 +272,7 @@ void TBontasAblak::Vege(bool befejezett) {
     ido_->setText(Qs(VegIdoSzoveg(bontas_.Idotartam())));
     szelvSzam_->setText(Qs(SzelvSzamSzoveg(bontas_.GetTaroltNyerSzelv())));
     koltseg_->setText(Qs(KoltsegSzoveg(bontas_.GetTaroltNyerSzelv(), jegyAr_, euro_)));
+    if (bontas_.Optimalizalt()) label4_->setText(Qs(OptimalisMagSzoveg(bontas_.OptimalisMag())));
     for (auto m : {BontasMuvelet::Ellenorzes, BontasMuvelet::Lista, BontasMuvelet::Mentes,
                    BontasMuvelet::Modositas}) {
         const bool van = bekotve_[static_cast<std::size_t>(m)];

@@ -374,9 +374,16 @@ void TFeltetelek::HibapontValtozott() {
     const int K = Kornyezet.SorHossz;
     const int e = HibapontIgazitas(hibapont_->value(), K);
     if (e != hibapont_->value()) Ertek(hibapont_, e);
-    eloszlasOptBox_->setEnabled(e > 0);
-    if (e == 0) eloszlasOptBox_->setChecked(false);
+    HibapontosOpciokBeallitasa(e);
     f_.Adatok.Hibapont = static_cast<std::uint8_t>(e);
+}
+
+void TFeltetelek::HibapontosOpciokBeallitasa(int hibapont) {
+    const bool van = HibapontosOpciok(hibapont, Kornyezet.SorHossz);
+    for (auto* b : {eloszlasOptBox_, optimalizaltBox_}) {
+        b->setEnabled(van);
+        if (!van) b->setChecked(false);
+    }
 }
 
 void TFeltetelek::Rogzit(Feltetel f) {
@@ -508,8 +515,11 @@ void TFeltetelek::BeolvFeltKijelolese() {
                         {TukorMax, tarolt.TukorszamMax}})
         if (s->isVisibleTo(this) || true) Ertek(s, v);
     Ertek(hibapont_, tarolt.Hibapont);
-    eloszlasOptBox_->setEnabled(tarolt.Hibapont > 0);
+    const bool opciok = HibapontosOpciok(tarolt.Hibapont, Kornyezet.SorHossz);
+    eloszlasOptBox_->setEnabled(opciok);
     eloszlasOptBox_->setChecked(f_.EloszlasOpt != 0);
+    optimalizaltBox_->setEnabled(opciok);
+    if (!opciok) optimalizaltBox_->setChecked(false);
     --csendes_;
     a = tarolt;
     SzamJelzoBeallitas(f_, Kornyezet.Jelolt, Kornyezet.Jatek);

@@ -124,6 +124,14 @@ void TFeltetelek::Epites() {
         "bontás szelvényeinek számát is. "));
     eloszlasOptBox_->setEnabled(false);
     opcioSor_->addWidget(eloszlasOptBox_);
+    // Both may be ticked: the distribution pass then gives the rows the search starts from.
+    optimalizaltBox_ = new QCheckBox(QStringLiteral(" Optimalizált csökkentés"));
+    optimalizaltBox_->setToolTip(QStringLiteral(
+        " Kevesebb szelvény ugyanazzal a garanciával: a bontás után a program legfeljebb \n 10 "
+        "másodpercig keresi a kisebb fedést. "));
+    optimalizaltBox_->setEnabled(false);
+    opcioSor_->addSpacing(12);
+    opcioSor_->addWidget(optimalizaltBox_);
     hs->addLayout(opcioSor_);
     hs->addStretch();
     fo->addWidget(hibapontPanel_);
@@ -553,8 +561,7 @@ void TFeltetelek::Alaphelyzet() {
         d->setToolTip(Sugo(KijelolesSugo));
     }
     hibapont_->setValue(0);
-    eloszlasOptBox_->setChecked(false);
-    eloszlasOptBox_->setEnabled(false);
+    HibapontosOpciokBeallitasa(0);
     TalArBontas->setChecked(true);
     --csendes_;
 }

@@ -96,6 +96,8 @@ public:
     QPushButton* HuzasokGomb() const { return huzasokGomb_; }
     QLabel* TalArCimke() const { return label15_; }
     QCheckBox* EloszlasOptBox() const { return eloszlasOptBox_; }
+    // The optimised reduction after the passes; a run option only, not a stored condition.
+    QCheckBox* OptimalizaltBox() const { return optimalizaltBox_; }
     TLeptetoEdit* HibapontEdit() const { return hibapont_; }
 
     // The value controls, by the condition's record field.
@@ -138,6 +140,7 @@ private:
     void OsszegElhagyva(bool maximum);
     void IkerTukorValtozott();
     void HibapontValtozott();
+    void HibapontosOpciokBeallitasa(int hibapont);
     void OsszegIras();
     void Ertekek(); // writes every control into the record
     void Rogzit(Feltetel f);
@@ -157,6 +160,7 @@ private:
     QWidget* hibapontPanel_ = nullptr;
     TLeptetoEdit* hibapont_ = nullptr;
     QCheckBox* eloszlasOptBox_ = nullptr;
+    QCheckBox* optimalizaltBox_ = nullptr;
     // Room for further run options beside the distribution box.
     QHBoxLayout* opcioSor_ = nullptr;
     IsmetKenyszer szcsKenyszer_ = IsmetKenyszer::Nincs, szvKenyszer_ = IsmetKenyszer::Nincs;

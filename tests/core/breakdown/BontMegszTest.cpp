@@ -65,6 +65,28 @@ TEST(Haladas, CimkekSzovegei) {
               "A bontás elkészítésének időtartama kevesebb, mint 1 ezred mp.");
 }
 
+// While the optimised search runs, the count, the cost and the progress line follow its
+// smallest cover; before its first cover they show the passes' rows.
+TEST(Haladas, OptimalizalasAlattAKisebbFedesLatszik) {
+    BontasHaladas h;
+    h.SorHossz = 5;
+    h.Hibapont = 1;
+    h.TaroltNyerSzelv = 1043;
+    h.Optimalizalas = true;
+    auto k = HaladasSzamitas(h, 300, false, true);
+    EXPECT_EQ(k.FolyamatCimke, "Optimalizálás: 1 043 szelvény");
+    EXPECT_EQ(k.SzelvSzamCimke, "1 043 db szelvény szükséges a játékhoz.");
+    h.OptimalisDb = 30;
+    k = HaladasSzamitas(h, 300, false, true);
+    EXPECT_EQ(k.FolyamatCimke, "Optimalizálás: 30 szelvény");
+    EXPECT_EQ(k.SzelvSzamCimke, "30 db szelvény szükséges a játékhoz.");
+    EXPECT_EQ(k.KoltsegCimke, "Bontás költsége: 9 000 Forint.");
+    h.Optimalizalas = false; // the search ended: the engine's stored rows count again
+    EXPECT_EQ(HaladasSzamitas(h, 300, false, true).SzelvSzamCimke,
+              "1 043 db szelvény szükséges a játékhoz.");
+    EXPECT_EQ(OptimalisMagSzoveg(123456789), "Optimalizált csökkentés, véletlen mag: 123456789");
+}
+
 TEST(VegeUzenetek, UresBontasElsoNemTeljesultFeltetelVagyTalalatiArany) {
     FeltetelAdatok a;
     a.MobBe = a.SzvParosBe = a.IkerszamBe = 1;

@@ -158,6 +158,10 @@ TEST(IkerTukor, KolcsonosHatarokEsHibapont) {
     EXPECT_EQ(HibapontHatar(3), (Hatar{0, 2}));
     EXPECT_EQ(HibapontIgazitas(3, 3), 0);
     EXPECT_EQ(HibapontIgazitas(3, 5), 3);
+    // The error-point options follow the corrected value: 3 is no error point on 3 numbers.
+    EXPECT_FALSE(HibapontosOpciok(0, 5));
+    EXPECT_TRUE(HibapontosOpciok(1, 5));
+    EXPECT_FALSE(HibapontosOpciok(3, 3));
     EXPECT_EQ(FixErtekSugo({2, 2}), " A beállítható érték minimuma és maximuma = 2.  ");
     EXPECT_EQ(FixErtekSugo({1, 2}), "");
 }

@@ -268,5 +268,48 @@ TEST(BontasFutas, ModositasAFeltetelekhezVisz) {
     EXPECT_TRUE(p.u.ElfogyottAForgatokonyv());
 }
 
+// The optimised reduction chosen in the conditions window: offered only with error points;
+// the run ends with the seed in the window and stores fewer rows
+// than the plain reduction of the same numbers.
+TEST(BontasFutas, OptimalizaltCsokkentesKevesebbSzelveny) {
+    Program p;
+    const Szamsor szamok{3, 14, 25, 36, 47, 58, 69, 80, 81, 82, 83};
+    for (int n : szamok) p.Jelol({n});
+    bool tiltva = false, engedve = false;
+    Amikor([&p] { return p.F().isVisible(); },
+           [&] {
+               QCheckBox* box = p.F().OptimalizaltBox();
+               EXPECT_EQ(box->text(), QStringLiteral(" Optimalizált csökkentés"));
+               tiltva = !box->isEnabled();
+               p.F().HibapontEdit()->setValue(1);
+               engedve = box->isEnabled();
+               box->click();
+               p.F().BontasGomb()->click();
+           });
+    VegenKilep(p);
+    p.ablak->Akcio(Parancs::FeltKijeloles)->trigger();
+    EXPECT_TRUE(tiltva);
+    EXPECT_TRUE(engedve);
+    ASSERT_EQ(p.E().GetBontStatus(), 1);
+    EXPECT_TRUE(p.E().Optimalizalt());
+
+    TBontas sima;
+    RogzitoUzenetek u2;
+    ASSERT_TRUE(teszt::Bontas(sima, u2, 5, szamok, &p.ablak->Feltetelek()));
+    EXPECT_EQ(sima.GetTaroltNyerSzelv(), 43);
+    const int db = p.E().GetTaroltNyerSzelv();
+    EXPECT_GT(db, 0);
+    EXPECT_LE(db, 30);
+    EXPECT_LT(db, sima.GetTaroltNyerSzelv());
+
+    EXPECT_LT(p.E().OptimalisMag(), 1000000000u);
+    EXPECT_EQ(
+        p.B().FolyamatCimke()->text(),
+        QStringLiteral("Optimalizált csökkentés, véletlen mag: %1").arg(p.E().OptimalisMag()));
+    EXPECT_EQ(p.B().SzelvSzamCimke()->text(),
+              QStringLiteral("%1 db szelvény szükséges a játékhoz.").arg(db));
+    EXPECT_TRUE(p.u.Lathato().empty());
+}
+
 } // namespace
 } // namespace varion::ui
