@@ -24,6 +24,8 @@ struct SzamMaszk {
     bool operator==(const SzamMaszk&) const = default;
 };
 
-inline int KozosDb(SzamMaszk a, SzamMaszk b) { return (a & b).Db(); }
+inline int KozosDb(SzamMaszk a, SzamMaszk b) {
+    return (a & b).Db();
+}
 
 } // namespace varion
