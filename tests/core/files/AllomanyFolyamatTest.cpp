@@ -20,7 +20,7 @@ using enum UzenetTipus;
 // The program's objects as the main window holds them, the ticket wired to the conditions
 // and the engine as in the program.
 struct Program : FoszelvenyKornyezet {
-    explicit Program(int huzasDb = 200) : t(5, *this, u, v, a), db(huzasDb) {
+    explicit Program(int huzasDb = 200) : db(huzasDb), t(5, *this, u, v, a) {
         tart.MindenHuzas(huzasDb);
         u.MindentElfogad();
     }
@@ -35,11 +35,12 @@ struct Program : FoszelvenyKornyezet {
     RogzitoUzenetek u;
     teszt::SorozatVeletlen v{{0}};
     FoablakAllapot a;
-    TFoszelveny t;
     FeltetelKeszlet felt;
     TBontas bontas;
     HuzasTartomanyok tart;
     int db;
+    // Last: its constructor already asks the program about its breakdown.
+    TFoszelveny t;
 };
 
 constexpr auto NincsHely = [](const fs::path&) -> std::optional<std::uint64_t> { return 10; };
