@@ -145,16 +145,16 @@ bool HuzasAdatbazis::Beolvasas(std::span<const std::uint8_t> adat, int jatek) {
             serultek.emplace_back(static_cast<int>(i + 1), hiba);
             continue;
         }
-        uj.push_back(sorszam);
+        // Draw numbers are positions, whatever the file held: rows left out close up, and
+        // the writer stores positions too, so a table read back equals the one written.
+        uj.push_back(static_cast<std::int32_t>(uj.size() / static_cast<std::size_t>(3 + szamDb)) +
+                     1);
         uj.push_back(ev);
         uj.push_back(het);
         uj.insert(uj.end(), sz.begin(), sz.end());
     }
     jatek_ = jatek;
     tomb_ = std::move(uj);
-    // Draw numbers are positions; rows left out close up.
-    if (!serultek.empty())
-        for (int r = 0; r < HuzasDb(); ++r) SorIr(r)[0] = r + 1;
     naplo_.clear();
     poz_ = 0;
     kijelolt_ = HuzasDb() > 0 ? 1 : 0;

@@ -33,6 +33,24 @@ bool Double(io::Olvaso& o, double& d) {
     return true;
 }
 
+// A row of a past draw: numbers of the game. A row an older file held only the first K
+// numbers of ends in zeros once widened, and is saved so.
+bool HuzasSor(const std::uint8_t* p, int w, int k, int maxSzam) {
+    int j = 0;
+    while (j < w && p[j] >= 1 && p[j] <= maxSzam) ++j;
+    if (j < k) return false;
+    for (; j < w; ++j)
+        if (p[j] != 0) return false;
+    return true;
+}
+
+// A row of a variation: ascending indices below the marked count `n`.
+bool IndexSor(const std::uint8_t* p, int w, int n) {
+    for (int j = 0; j < w; ++j)
+        if (p[j] >= n || (j > 0 && p[j] <= p[j - 1])) return false;
+    return true;
+}
+
 // Rows of width `w` read from `adat`, checked and widened to `szelesseg` bytes.
 bool Sorok(std::span<const std::uint8_t> adat, std::int32_t r, int w, int szelesseg,
            const SzamsorAdatok& sor, std::vector<std::uint8_t>& ki) {
@@ -43,13 +61,8 @@ bool Sorok(std::span<const std::uint8_t> adat, std::int32_t r, int w, int szeles
     for (std::int32_t i = 0; i < r; ++i) {
         const std::uint8_t* p =
             adat.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(w);
-        for (int j = 0; j < w; ++j) {
-            if (huzasMod) {
-                if (p[j] < 1 || p[j] > maxSzam) return false;
-            } else if (p[j] >= n || (j > 0 && p[j] <= p[j - 1])) {
-                return false;
-            }
-        }
+        if (huzasMod ? !HuzasSor(p, w, sor.ValtozoSzamDb, maxSzam) : !IndexSor(p, w, n))
+            return false;
         std::memcpy(ki.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(szelesseg),
                     p, static_cast<std::size_t>(w));
     }

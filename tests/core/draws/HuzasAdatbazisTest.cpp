@@ -84,6 +84,20 @@ TEST(HuzasAdatbazis, BetoltesMentesBajtrolBajtra) {
     EXPECT_EQ(*ujra.Kodolas({1, 6, 0, 2}), ki);
 }
 
+TEST(HuzasAdatbazis, TaroltSorszamHelyettHelyetOlvasAVisszairhatoTablaert) {
+    // Keeping the stored draw numbers when nothing was damaged made the table differ from
+    // itself after a save: the writer stores positions, so 62465 came back as 1.
+    const auto adat =
+        Fajl(5, {H(2006, 29, {1, 16, 6, 26, 21}), H(2007, 30, {2, 61, 12, 17, 22})}, 62464);
+    HuzasAdatbazis db;
+    ASSERT_TRUE(db.Beolvasas(adat, 5));
+    EXPECT_EQ(Oszlop(db, 0), (std::vector<int>{1, 2}));
+    EXPECT_TRUE(db.BetoltesiFigyelmeztetes().empty());
+    HuzasAdatbazis ujra;
+    ASSERT_TRUE(ujra.Beolvasas(*db.Kodolas({1, 2, 3, 4}), 5));
+    EXPECT_EQ(ujra.HuzasTomb(), db.HuzasTomb());
+}
+
 TEST(HuzasAdatbazis, UresEsHibasFajlok) {
     const auto jo = Fajl(5, {H(1957, 10, {10, 20, 30, 40, 90}), H(1957, 11, {1, 2, 3, 4, 5})});
     HuzasAdatbazis db(5);

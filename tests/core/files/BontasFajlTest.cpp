@@ -128,10 +128,19 @@ TEST(BontasFajl, HuzasModTeljesSorokkalEsRegiSzelesseggel) {
     ASSERT_TRUE((v = Olvas(regi.Adat(), s, u)));
     EXPECT_EQ(v->Szelesseg, 5);
     EXPECT_EQ(v->Matrix, (std::vector<std::uint8_t>{10, 20, 30, 0, 0, 1, 2, 3, 0, 0}));
+    // Saved again, the widened rows read back as they were. Refusing a zero in a draw row
+    // made every such file unreadable after its first save.
+    const auto ujra = Olvas(Szakasz(s, *v), s, u);
+    ASSERT_TRUE(ujra);
+    EXPECT_EQ(ujra->Matrix, v->Matrix);
 
     u.Var(HibaUzenet, std::string(BontasBetoltesHiba));
     auto rossz = adat;
     rossz[28 + 4] = 91; // a drawn number out of the game
+    EXPECT_FALSE(Olvas(rossz, s, u));
+    rossz[28 + 4] = 90;
+    rossz[28 + 2] = 0; // a gap among the first K numbers
+    u.Var(HibaUzenet, std::string(BontasBetoltesHiba));
     EXPECT_FALSE(Olvas(rossz, s, u));
     u.Var(HibaUzenet, std::string(AdatbazisHianyzikSzoveg));
     io::Olvaso o(adat);
