@@ -29,21 +29,28 @@ std::string_view HuzRiportOszlopok(int jatek) {
 
 std::string HuzasSzoveg(const HuzasAdatbazis& db, int index) {
     const auto sor = db.Sor(index);
-    std::string s = " " + Jobbra(std::to_string(sor[0]) + ".", 6) +
-                    Jobbra(std::to_string(sor[1]) + ".", 7) + Jobbra(std::to_string(sor[2]), 3) +
-                    ".   ";
+    std::string s = " ";
+    s += Jobbra(std::to_string(sor[0]) + ".", 6);
+    s += Jobbra(std::to_string(sor[1]) + ".", 7);
+    s += Jobbra(std::to_string(sor[2]), 3);
+    s += ".   ";
     const auto szamok = db.Szamok(index);
-    const auto szam = [&](std::size_t i) { return Jobbra(std::to_string(szamok[i]), 2); };
+    // Appended piece by piece: "literal" + string trips a false -Wrestrict in GCC 12.
+    const auto szamsor = [&](std::size_t darab, auto elvalaszto) {
+        for (std::size_t i = 0; i < darab; ++i) {
+            s += elvalaszto(i);
+            s += Jobbra(std::to_string(szamok[i]), 2);
+        }
+    };
     switch (db.Jatek()) {
     case 6:
-        for (std::size_t i = 0; i < 6; ++i) s += (i ? "-" : "") + szam(i);
-        s += "  " + szam(6);
+        szamsor(7, [](std::size_t i) { return i == 6 ? "  " : i ? "-" : ""; });
         break;
     case 7:
-        for (std::size_t i = 0; i < 14; ++i) s += (i == 7 ? "    " : i ? " - " : "") + szam(i);
+        szamsor(14, [](std::size_t i) { return i == 7 ? "    " : i ? " - " : ""; });
         break;
     default:
-        for (std::size_t i = 0; i < 5; ++i) s += (i ? " - " : "") + szam(i);
+        szamsor(5, [](std::size_t i) { return i ? " - " : ""; });
         break;
     }
     return s;
