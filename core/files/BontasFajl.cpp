@@ -33,6 +33,13 @@ bool Double(io::Olvaso& o, double& d) {
     return true;
 }
 
+// The day count of the making date, from 1 January of year 1 to the end of 9999: anything
+// else (a NaN, an infinity, 1e300) is a damaged file and would overflow the conversion to
+// a calendar date.
+bool ErvenyesDatum(double d) {
+    return d >= -693593.0 && d < 2958466.0;
+}
+
 // A row of a past draw: numbers of the game. A row an older file held only the first K
 // numbers of ends in zeros once widened, and is saved so.
 bool HuzasSor(const std::uint8_t* p, int w, int k, int maxSzam) {
@@ -113,7 +120,7 @@ std::optional<BontasAdatok> BontasBetoltese(io::Olvaso& o, const SzamsorAdatok& 
     BontasAdatok b;
     std::int32_t v[4]{}, r = 0;
     if (!o.Int32(v[0]) || !o.Int32(v[1]) || !o.Int32(v[2]) || !o.Int32(v[3]) || !o.Int32(r) ||
-        !Double(o, b.Datum) || r < 0)
+        !Double(o, b.Datum) || r < 0 || !ErvenyesDatum(b.Datum))
         return hiba();
     b.Verzio = {v[0], v[1], v[2], v[3]};
     b.Szelesseg = MatrixSzelesseg(sor);

@@ -1,4 +1,6 @@
+#include <bit>
 #include <gtest/gtest.h>
+#include <limits>
 
 #include "files/BontasFajl.h"
 #include "io/FajlMentes.h"
@@ -77,6 +79,13 @@ TEST(BontasFajl, CsonkaEsSerultSzakaszok) {
         io::Int32Ir(a.data() + poz, e);
         return a;
     };
+    auto datum = [&](double d) {
+        auto a = jo;
+        const auto b = std::bit_cast<std::uint64_t>(d);
+        io::Int32Ir(a.data() + 20, static_cast<std::int32_t>(static_cast<std::uint32_t>(b)));
+        io::Int32Ir(a.data() + 24, static_cast<std::int32_t>(static_cast<std::uint32_t>(b >> 32)));
+        return a;
+    };
     auto hosszabb = jo;
     hosszabb.push_back(0);
     const struct {
@@ -89,6 +98,12 @@ TEST(BontasFajl, CsonkaEsSerultSzakaszok) {
         {"index 12 of 12", bajt(28 + 4, 12)},
         {"indices not ascending", bajt(28 + 1, 0)},
         {"a byte too many", hosszabb},
+        // Taking any date made a NaN break the round trip and 1e300 overflow the calendar
+        // conversion of the information window.
+        {"date NaN", datum(std::numeric_limits<double>::quiet_NaN())},
+        {"date infinite", datum(std::numeric_limits<double>::infinity())},
+        {"date 1e300", datum(1e300)},
+        {"date after 9999", datum(2958466.0)},
     };
     for (const auto& e : esetek) {
         RogzitoUzenetek u;
