@@ -21,6 +21,7 @@
 #include <algorithm>
 
 #include "app/UUzenetek.h"
+#include "breakdown/UBontMegsz.h"
 #include "game/USzelveny.h"
 
 namespace varion::ui {
@@ -89,8 +90,8 @@ void TKapacitasCsuszka::paintEvent(QPaintEvent* e) {
 }
 
 TBeallitasok::TBeallitasok(QWidget* foablak, Uzenetek& u)
-    : QDialog(foablak, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint),
+    : QDialog(foablak, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       u_(u), sz_(TizedesJel()) {
     setWindowTitle(QStringLiteral("  Program beállítások"));
     setModal(false);
@@ -320,6 +321,13 @@ QWidget* TBeallitasok::BontasLap() {
     csuszka_->setMinimumWidth(330);
     Sugo(csuszka_, " Ennyi szelvény helyét foglalja le a program a bontás indításakor. ");
     l->addWidget(csuszka_);
+    auto* hatarok = new QHBoxLayout;
+    also_ = new QLabel(lap);
+    felso_ = new QLabel(lap);
+    hatarok->addWidget(also_);
+    hatarok->addStretch(1);
+    hatarok->addWidget(felso_);
+    l->addLayout(hatarok);
     kapacitasCimke_ = new QLabel(lap);
     kapacitasCimke_->setAlignment(Qt::AlignCenter);
     l->addWidget(kapacitasCimke_);
@@ -355,6 +363,8 @@ void TBeallitasok::BeallitasokStart(const Beallitasok& b, const KapacitasAdat& k
     toltes_ = true;
     csuszka_->setRange(static_cast<int>(u.KapacitasMin), static_cast<int>(u.KapacitasMax));
     csuszka_->setValue(static_cast<int>(u.KapacitasPozicio));
+    also_->setText(Qs(EzresTagolas(static_cast<double>(u.KapacitasMin), 0)));
+    felso_->setText(Qs(EzresTagolas(static_cast<double>(u.KapacitasMax), 0)));
     jovahagyas_->setChecked(u.Jovahagyas);
     inform_->setChecked(u.Inform);
     beallitasok_->setChecked(u.BeallitasokMentese);
@@ -404,10 +414,15 @@ void TBeallitasok::MintaEpites() {
     const int s = sz_.Box();
     QFont betu(QStringLiteral("DejaVu Sans"));
     betu.setPointSize(sz_.SzamMeret());
+    // The panel is at least as wide as its text; the small cells stand in its middle.
+    const int racsSzeles = 3 * (s + 1) + 5;
+    const int szeles =
+        std::max(racsSzeles, iPanel_->fontMetrics().horizontalAdvance(iPanel_->text()) + 14);
+    const int bal = (szeles - racsSzeles) / 2;
     for (const auto& c : MintaCellak()) {
         QLabel* cella = minta_[static_cast<std::size_t>(c.Szam - 1)];
         const int i = c.Szam - 1;
-        cella->setGeometry(3 + (i % 3) * (s + 1), 3 + (i / 3) * (s + 1), s, s);
+        cella->setGeometry(bal + 3 + (i % 3) * (s + 1), 3 + (i / 3) * (s + 1), s, s);
         QPalette p = cella->palette();
         p.setColor(QPalette::Window, SzinErtek(sz_.Bejegyzes(c.Hatter)));
         p.setColor(QPalette::WindowText, SzinErtek(sz_.Bejegyzes(c.Szoveg)));
@@ -415,7 +430,6 @@ void TBeallitasok::MintaEpites() {
         betu.setBold(c.Emelt);
         cella->setFont(betu);
     }
-    const int szeles = 3 * (s + 1) + 5;
     const int racs = 3 + 3 * (s + 1) + 2;
     iPanel_->setGeometry(2, racs, szeles - 4, 24);
     iGomb_->setGeometry(4, racs + 28, szeles - 8, 22);
@@ -454,13 +468,16 @@ void TBeallitasok::Alkalmaz() {
 
 void TBeallitasok::AlkalmazGombClick() {
     ArKilepes();
+    const QPoint hely = pos(); // some window managers place a window anew when it is shown
     hide();
     Alkalmaz();
+    move(hely);
     show();
 }
 
 void TBeallitasok::MentesGombClick() {
     ArKilepes();
+    const QPoint hely = pos();
     hide();
     Alkalmaz();
     if (Iras) {
@@ -469,6 +486,7 @@ void TBeallitasok::MentesGombClick() {
         else
             u_.HibaUzenet(IniMentesHibaSzoveg);
     }
+    move(hely);
     show();
 }
 

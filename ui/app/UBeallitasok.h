@@ -130,7 +130,7 @@ private:
     QLabel* iPanel_;
     QPushButton* iGomb_;
     TKapacitasCsuszka* csuszka_;
-    QLabel *kapacitasCimke_, *memo1_;
+    QLabel *also_, *felso_, *kapacitasCimke_, *memo1_;
     QSpinBox* optIdo_;
     QPushButton *alkalmaz_, *mentes_, *kilepes_;
 };
