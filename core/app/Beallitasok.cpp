@@ -137,8 +137,14 @@ bool BeallitasErtelmezes(std::string_view szoveg, Beallitasok& b, Uzenetek& u) {
     b.BeallitasokMentese = ini.Logikai("Varion", "Beallitasok", true);
     b.Penznem = ini.Egesz("Bontas", "Penznem", 0);
     if (b.Penznem != 0 && b.Penznem != 1) b.Penznem = 0;
+    b.OptimalizalasIdo = ini.Egesz("Bontas", "OptimalizalasIdo", 10);
+    if (b.OptimalizalasIdo < MinOptimalizalasIdo || b.OptimalizalasIdo > MaxOptimalizalasIdo)
+        b.OptimalizalasIdo = 10;
     b.ArForint = ini.Valos("Penznem", "Forint", 200.0);
     b.ArEuro = ini.Valos("Penznem", "Euro", 1.0);
+    // A price below zero would turn every cost negative; 0 means "not set yet".
+    if (b.ArForint < 0) b.ArForint = 200.0;
+    if (b.ArEuro < 0) b.ArEuro = 1.0;
     b.Szinsema = ini.Egesz("Szelvenyek", "Szinsema", b.Penznem);
     if (b.Szinsema != 0 && b.Szinsema != 1) b.Szinsema = 0;
     b.Jovahagyas = ini.Logikai("Varion", "Jovahagyas", b.BeallitasokMentese);
@@ -185,6 +191,7 @@ std::string BeallitasSzoveg(const Beallitasok& b, const std::string& jatekKonyvt
         sor("IniDir" + std::to_string(i), b.IniDir[i].empty() ? jatekKonyvtar : b.IniDir[i]);
     s += "\r\n[Bontas]\r\n";
     egesz("Penznem", b.Penznem);
+    egesz("OptimalizalasIdo", b.OptimalizalasIdo);
     s += "\r\n[Penznem]\r\n";
     valos("Forint", b.ArForint);
     valos("Euro", b.ArEuro);

@@ -15,6 +15,7 @@
 namespace varion {
 
 inline constexpr std::string_view BeallitasFajlNev = "Varion.ini";
+inline constexpr int MinOptimalizalasIdo = 1, MaxOptimalizalasIdo = 600;
 
 struct Beallitasok {
     int Jatek = 5;
@@ -31,6 +32,7 @@ struct Beallitasok {
     bool HintStatus = true;
     int Szamsorrend = 0; // never stored in the file
     bool AtrendezesEngedve = true;
+    int OptimalizalasIdo = 10; // seconds the optimised reduction may search
     SzelvSzinTabla SzelvSzinek;
     SzelvSzinTabla SzelvSzinekMunka;   // the settings dialog's working copy
     std::array<std::string, 3> IniDir; // last folder of the file dialogs, games 5, 6, 7

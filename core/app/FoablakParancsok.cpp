@@ -47,7 +47,7 @@ constexpr std::array<ParancsLeiras, ParancsDb> Parancsok{{
          " Nincs visszatöltésre alkalmas állomány. "),
     P::L(Parancs::MentesMaskent, Fajl, "Mentés másként...", "", Kep::Mentes, true, true,
          " Nincs elmentésre váró adat. "),
-    P::L(Parancs::Beallitasok, Fajl, "Beállítások...", "", Kep::Beallitasok, true, false,
+    P::L(Parancs::Beallitasok, Fajl, "Beállítások...", "", Kep::Beallitasok, true, true,
          " A program beállításai. "),
     P::L(Parancs::Kilepes, Fajl, "Kilépés", "", Kep::Nincs, false, true, " Kilépés a programból. "),
     P::L(Parancs::KijelolesMind, Szamsor, "Kijelölés mind", "Ctrl+M", Kep::Nincs, false, true,

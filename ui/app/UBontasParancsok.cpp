@@ -166,7 +166,7 @@ void BontasParancsok::Start() {
     be.Optimalizalt =
         feltetelek_->OptimalizaltBox()->isChecked() && fo_.Feltetelek().Adatok.Hibapont > 0;
     be.OptimalisMag = RovidOraMag();
-    be.OptimalisIdo = std::chrono::seconds(10);
+    be.OptimalisIdo = std::chrono::seconds(fo_.GetBeallitasok().OptimalizalasIdo);
     be.Huzasok = HuzasNezet(fo_.Huzasok());
     const Tartomany t = fo_.Tartomanyok().Get(TartomanyFajta::Bontas);
     be.ElsoHuzas = t.Elso;

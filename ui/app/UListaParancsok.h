@@ -32,6 +32,8 @@ public:
     void BontasTorolve();
     // The breakdown window's caption tells an example breakdown.
     void SetBontasFelirat(const QString& felirat) { bontasFelirat_ = felirat; }
+    // Information was switched on again: the example-check hint may come once more.
+    void PeldaTippUjra() { peldaTippVolt_ = false; }
 
     TBontLista& Lista() { return *lista_; }
     TBontEllSzelveny* Ellenorzes() const { return ell_.get(); }

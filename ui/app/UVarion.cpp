@@ -17,6 +17,7 @@
 #include <QToolTip>
 
 #include "app/UAdatbazisParancsok.h"
+#include "app/UBeallitasParancsok.h"
 #include "app/UBontasParancsok.h"
 #include "app/UFajlParancsok.h"
 #include "app/UGaranciaParancsok.h"
@@ -105,6 +106,7 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     fajlParancsok_ = new TFajlParancsok(*this, u_);
     fajlParancsok_->FeltetelekMutatasa = [this] { bontasParancsok_->BetoltottFeltetelek(); };
     bontasParancsok_->Mentes = [this] { fajlParancsok_->BontasMentese(); };
+    new TBeallitasParancsok(*this, u_);
     qApp->installEventFilter(this);
 }
 

@@ -219,6 +219,13 @@ int TBontasAblak::Inditas(double jegyAr, bool euro) {
     return exec();
 }
 
+void TBontasAblak::ArValtozas(double jegyAr, bool euro) {
+    jegyAr_ = jegyAr;
+    euro_ = euro;
+    if (!fut_ && bontas_.GetBontStatus() != 0 && bontas_.GetTaroltNyerSzelv() > 0)
+        koltseg_->setText(Qs(KoltsegSzoveg(bontas_.GetTaroltNyerSzelv(), jegyAr_, euro_)));
+}
+
 void TBontasAblak::Timer1Timer() {
     if (!bontas_.TickKezdes()) return;
     const BontasHaladas h = bontas_.Haladas();

@@ -56,6 +56,10 @@ public:
     // Starts the worker and the tick and runs the window modally until it closes.
     int Inditas(double jegyAr, bool euro);
 
+    // The settings changed the ticket price or currency: a finished breakdown's cost is
+    // shown again with them.
+    void ArValtozas(double jegyAr, bool euro);
+
     BontasMuvelet Muvelet() const { return muvelet_; }
     void SetMuvelet(BontasMuvelet m) { muvelet_ = m; }
 

@@ -28,6 +28,8 @@ public:
     void Start(HuzasMuvelet m);
     // Back to an empty entry (also at a game switch).
     void UjHuzasBe();
+    // The colour scheme of a ticket made later (the settings changed it).
+    void SetSzinsema(int sema) { szinsema_ = sema; }
     // Today's year and week (fixed by tests).
     EvHet Ma;
 

@@ -35,6 +35,8 @@ public:
 
     // Shows the window (creating the auxiliary ticket when there is none).
     void Start();
+    // The colour scheme of a ticket made later (the settings changed it).
+    void SetSzinsema(int sema) { szinsema_ = sema; }
     void ListaAktiv();
     void KeresAktiv();
     void PeldabontasAktiv();

@@ -101,13 +101,14 @@ TEST(Beallitasok, IrasSorrendjeEsVisszaolvasas) {
     RogzitoUzenetek u;
     ASSERT_TRUE(BeallitasIras(m / "Varion.ini", b, "/p/Hatos", u));
     const std::string s = Olvas(m / "Varion.ini");
-    EXPECT_TRUE(s.starts_with("[Varion]\r\nJatek=6\r\nSzelvForm5=2\r\nSzelvForm6=1\r\n"
-                              "SzelvForm7=4\r\nSzelvFormatum=1\r\nBeallitasok=1\r\n"
-                              "Jovahagyas=1\r\nInform=1\r\nHintStatus=0\r\n"
-                              "IniDir0=/p/Hatos\r\nIniDir1=/home/j/Hatos\r\nIniDir2=/p/Hatos\r\n"
-                              "\r\n[Bontas]\r\nPenznem=1\r\n\r\n[Penznem]\r\nForint=200\r\n"
-                              "Euro=0.75\r\n\r\n[Szelvenyek]\r\nSzinsema=1\r\n"
-                              "SzelvZarStatus=1\r\nFSz14=8388608\r\nFSz15=30\r\n"))
+    EXPECT_TRUE(s.starts_with(
+        "[Varion]\r\nJatek=6\r\nSzelvForm5=2\r\nSzelvForm6=1\r\n"
+        "SzelvForm7=4\r\nSzelvFormatum=1\r\nBeallitasok=1\r\n"
+        "Jovahagyas=1\r\nInform=1\r\nHintStatus=0\r\n"
+        "IniDir0=/p/Hatos\r\nIniDir1=/home/j/Hatos\r\nIniDir2=/p/Hatos\r\n"
+        "\r\n[Bontas]\r\nPenznem=1\r\nOptimalizalasIdo=10\r\n\r\n[Penznem]\r\nForint=200\r\n"
+        "Euro=0.75\r\n\r\n[Szelvenyek]\r\nSzinsema=1\r\n"
+        "SzelvZarStatus=1\r\nFSz14=8388608\r\nFSz15=30\r\n"))
         << s;
     EXPECT_EQ(s.find("HintKiBe"), std::string::npos);
     EXPECT_NE(s.find("BESz14=197121\r\nBESz15=30"), std::string::npos);
