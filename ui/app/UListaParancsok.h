@@ -30,8 +30,6 @@ public:
     void BEVege();
     // The breakdown is gone: list and check close and forget it.
     void BontasTorolve();
-    // The breakdown window's caption tells an example breakdown.
-    void SetBontasFelirat(const QString& felirat) { bontasFelirat_ = felirat; }
 
     TBontLista& Lista() { return *lista_; }
     TBontEllSzelveny* Ellenorzes() const { return ell_.get(); }
@@ -46,7 +44,6 @@ private:
     TBontLista* lista_;
     std::unique_ptr<TBontEllSzelveny> ell_;
     QPoint ellHelye_{-1, -1};
-    QString bontasFelirat_;
     bool peldaTippVolt_ = false;
     bool listaElhelyezve_ = false;
 };
