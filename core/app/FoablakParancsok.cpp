@@ -129,10 +129,10 @@ constexpr std::array<ParancsLeiras, ParancsDb> Parancsok{{
     P::L(Parancs::Nevjegy, Menu::Sugo, "Névjegy", "", Kep::Nincs, false, true,
          " A Varion program névjegye. "),
     P::L(Parancs::LottohuzasokAlapjan, Peldabontas, "Lottóhúzások alapján", "", Kep::PeldaHuzasok,
-         true, false, " Példabontás készítése lottóhúzások alapján. "),
+         true, true, " Példabontás készítése lottóhúzások alapján. "),
     P::L(Parancs::VeletlenSzamokkal, Peldabontas, "Véletlen számokkal", "", Kep::PeldaVeletlen,
-         true, false, " Példabontás készítése véletlen számokkal. "),
-    P::L(Parancs::SajatSzamokkal, Peldabontas, "Saját számokkal", "", Kep::PeldaSajat, true, false,
+         true, true, " Példabontás készítése véletlen számokkal. "),
+    P::L(Parancs::SajatSzamokkal, Peldabontas, "Saját számokkal", "", Kep::PeldaSajat, true, true,
          " Példabontás készítése saját számok alapján. "),
 }};
 

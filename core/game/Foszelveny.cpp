@@ -295,12 +295,8 @@ void TFoszelveny::Frissites(bool kenyszer) {
     parancsok_.Engedelyez(SzelvParancs::BontasSzamai, allando + vel != jelolt);
     parancsok_.FeltMenuAll(k >= Jatek() + 1, kornyezet_.VanKeszBontas());
     VeletlenEsUjAllapot();
-    if (k > 1) {
-        const bool sajat = jelolt == Jatek() && allando == Jatek();
-        parancsok_.Beallit(SzelvParancs::SajatSzamokkal, sajat,
-                           sajat ? std::string(" Példabontás készítése saját számok alapján. ")
-                                 : SajatSzamokSugoSzoveg(Jatek()));
-    }
+    parancsok_.Beallit(SzelvParancs::SajatSzamokkal, SajatSzamokkalLehet(sz),
+                       SajatSzamokAllapotSugo(sz));
     szamok_.Atrendezes(veletlen_);
     SorrendNezetFrissites();
     riport_ = RiportPanelSzoveg(szamok_);
@@ -334,8 +330,8 @@ void TFoszelveny::Vege() {
     Frissites(true);
 }
 
-void TFoszelveny::MindKijelol() {
-    if (!TorlesJovahagyas()) return;
+void TFoszelveny::MindKijelol(bool kerdessel) {
+    if (kerdessel && !TorlesJovahagyas()) return;
     if (szamok_.Kijelolve() < MaxSzam())
         for (int n = 1; n <= MaxSzam(); ++n)
             if (!Fix(n) && !Jelolt(n)) SzamValtas(n, false, false, SzamFajta::Normal);
@@ -483,6 +479,20 @@ void TFoszelveny::Nezet(NezetMod mod) {
         break;
     }
     parancsok_.Kijelol(NezetParancs(mod));
+}
+
+bool SajatSzamokkalLehet(const FoszelvenySzamok& sz) {
+    const int jatek = sz.Jatek();
+    return static_cast<int>(sz.JeloltSzamok().size()) == jatek &&
+           static_cast<int>(sz.AllandoSzamok().size()) == jatek && sz.FixSzamok().empty();
+}
+
+std::string SajatSzamokAllapotSugo(const FoszelvenySzamok& sz) {
+    if (SajatSzamokkalLehet(sz)) return " Példabontás készítése saját számok alapján. ";
+    if (!sz.FixSzamok().empty())
+        return " Példabontás készítése saját számok alapján. \r Fix számokkal nem készíthető "
+               "példabontás: a feltételek a teljes számsorra vonatkoznak. ";
+    return SajatSzamokSugoSzoveg(sz.Jatek());
 }
 
 std::string SajatSzamokSugoSzoveg(int jatek) {

@@ -88,7 +88,9 @@ public:
     const std::string& RiportSzoveg() const { return riport_; }
 
     // Commands of the main window.
-    void MindKijelol();
+    // "Kijelölés mind"; an example breakdown, which asked before it began, marks without
+    // the question.
+    void MindKijelol(bool kerdessel = true);
     void MindTorles();
     void BontasSzamaiTorles();
     void FixTorles();
@@ -140,6 +142,13 @@ private:
 std::string CellaSugo(CellaJeloles jeloles, int n);
 // The appearance entry that colours the number of a cell marked so.
 SzelvBejegyzes CellaSzovegSzin(CellaJeloles jeloles);
+
+// "Saját számokkal" needs exactly the game's count of constant numbers and nothing else:
+// the example's conditions are derived from a whole row, and a fixed number would leave
+// shorter rows to apply them to.
+bool SajatSzamokkalLehet(const FoszelvenySzamok& sz);
+// Its hint for the ticket's state; a disabled command's hint says why.
+std::string SajatSzamokAllapotSugo(const FoszelvenySzamok& sz);
 
 // The information panel's text, lines separated by "\r".
 std::string RiportPanelSzoveg(const FoszelvenySzamok& szamok);

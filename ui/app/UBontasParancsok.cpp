@@ -10,6 +10,7 @@
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
 #include "base/Veletlen.h"
+#include "breakdown/BontListaSzovegek.h"
 #include "breakdown/UBontMegsz.h"
 #include "files/BontasAtadas.h"
 #include "game/UFoszelveny.h"
@@ -139,7 +140,15 @@ void BontasParancsok::BetoltottFeltetelek() {
     fo_.ParancsokSzinkron();
 }
 
+bool BontasParancsok::PeldaFelirat() const {
+    const QByteArray f = bontasAblak_->windowTitle().toUtf8();
+    return PeldabontasFelirat(std::string_view(f.constData(), static_cast<std::size_t>(f.size())));
+}
+
 void BontasParancsok::FeltetelekTorolve() {
+    // The example went with its breakdown.
+    if (fo_.Bontas().GetBontStatus() == 0 && PeldaFelirat())
+        bontasAblak_->setWindowTitle(QString());
     feltetelek_->Alaphelyzet();
     fo_.Allapot().FeltetelListazas(false);
     fo_.Allapot().Beallit(Parancs::FeltTorles, false, " Nics kijelölt feltétel. ");
@@ -147,11 +156,16 @@ void BontasParancsok::FeltetelekTorolve() {
     fo_.ParancsokSzinkron();
 }
 
-void BontasParancsok::Start() {
+void BontasParancsok::Start(const QString& felirat) {
     auto* f = fo_.Foszelveny();
     if (!f) return;
     auto& b = fo_.Bontas();
     const auto& sz = f->Foszelveny().Szamok();
+    // The list, the check and the reports tell an example breakdown by this caption.
+    if (!felirat.isEmpty())
+        bontasAblak_->setWindowTitle(felirat);
+    else if (PeldaFelirat())
+        bontasAblak_->setWindowTitle(QString());
     bontasAblak_->SetMuvelet(BontasMuvelet::Nincs);
     bontasAblak_->setEnabled(true);
     f->Szelveny().raise();

@@ -24,7 +24,9 @@ public:
 
     void FeltKijeloles();
     void FeltTorles();
-    void Start();
+    // `felirat`: the caption of an example breakdown; without one the run has the plain
+    // caption, also after an example.
+    void Start(const QString& felirat = {});
     void Modositas();
     void BontTorles();
 
@@ -43,6 +45,9 @@ public:
     // A file brought a condition record: it goes through the window's own handlers, hidden,
     // and a loaded breakdown lists its conditions as a finished run does.
     void BetoltottFeltetelek();
+
+    // The breakdown window's caption is an example's.
+    bool PeldaFelirat() const;
 
     TFeltetelek& FeltetelAblak() { return *feltetelek_; }
     TBontasAblak& BontasAblak() { return *bontasAblak_; }

@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "app/UBontasParancsok.h"
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
 #include "breakdown/BontListaSzovegek.h"
@@ -37,9 +38,9 @@ bool TListaParancsok::VanBontas() const {
            !fo_.Bontas().Fut() && fo_.Foszelveny();
 }
 
+// The breakdown window's caption tells an example breakdown.
 bool TListaParancsok::Pelda() const {
-    const QByteArray f = bontasFelirat_.toUtf8();
-    return PeldabontasFelirat(std::string_view(f.constData(), static_cast<std::size_t>(f.size())));
+    return fo_.BontasParancsai().PeldaFelirat();
 }
 
 void TListaParancsok::ParancsokSzinkron() {
@@ -87,7 +88,7 @@ void TListaParancsok::BEStart() {
                                               std::move(t), u_, Pelda(),
                                               SzelvenySzinek{&be.SzelvSzinek, be.Szinsema});
     ell_->PeldaTippKell = [this] {
-        const QByteArray f = bontasFelirat_.toUtf8();
+        const QByteArray f = fo_.BontasParancsai().BontasAblak().windowTitle().toUtf8();
         if (peldaTippVolt_ || !PeldaEllenorzesFelirat(std::string_view(
                                   f.constData(), static_cast<std::size_t>(f.size()))))
             return false;

@@ -30,8 +30,6 @@ public:
     void BEVege();
     // The breakdown is gone: list and check close and forget it.
     void BontasTorolve();
-    // The breakdown window's caption tells an example breakdown.
-    void SetBontasFelirat(const QString& felirat) { bontasFelirat_ = felirat; }
     // Information was switched on again: the example-check hint may come once more.
     void PeldaTippUjra() { peldaTippVolt_ = false; }
 
@@ -48,7 +46,6 @@ private:
     TBontLista* lista_;
     std::unique_ptr<TBontEllSzelveny> ell_;
     QPoint ellHelye_{-1, -1};
-    QString bontasFelirat_;
     bool peldaTippVolt_ = false;
     bool listaElhelyezve_ = false;
 };

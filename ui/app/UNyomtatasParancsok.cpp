@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMenu>
 
+#include "app/UBontasParancsok.h"
 #include "app/UVarion.h"
 #include "base/ProgramVerzio.h"
 #include "breakdown/UInfo.h"
@@ -76,6 +77,7 @@ BontasRiportAdatok TNyomtatasParancsok::RiportAdatok() const {
     a.Euro = b.Penznem == 1;
     a.HitTartomany = foablak_.Tartomanyok().Get(TartomanyFajta::Bontas);
     a.HuzasDb = foablak_.Huzasok().HuzasDb();
+    a.Pelda = foablak_.BontasParancsai().PeldaFelirat();
     return a;
 }
 

@@ -3,6 +3,7 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QHelpEvent>
@@ -23,7 +24,9 @@
 #include "app/UGaranciaParancsok.h"
 #include "app/UIkonok.h"
 #include "app/UListaParancsok.h"
+#include "app/UNevjegy.h"
 #include "app/UNyomtatasParancsok.h"
+#include "app/UPeldaParancsok.h"
 #include "app/USugo.h"
 #include "app/UUzenetAblak.h"
 #include "app/UUzenetek.h"
@@ -107,6 +110,8 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     fajlParancsok_->FeltetelekMutatasa = [this] { bontasParancsok_->BetoltottFeltetelek(); };
     bontasParancsok_->Mentes = [this] { fajlParancsok_->BontasMentese(); };
     new TBeallitasParancsok(*this, u_);
+    pelda_ = new TPeldaParancsok(*this, u_);
+    nevjegy_ = new TNevjegy(this);
     qApp->installEventFilter(this);
 }
 
@@ -331,14 +336,11 @@ void TFoablak::Vegrehajt(Parancs p) {
         if (sugoAblak_) sugoAblak_->Tartalom();
         break;
     case Parancs::Nevjegy:
-        QMessageBox::about(this, QStringLiteral(" Névjegy"),
-                           QStringLiteral("Varion %1\n\nLottóváltozatok tervezője és készítője "
-                                          "az Ötöslottóhoz, a Hatoslottóhoz és a Skandináv "
-                                          "lottóhoz.")
-                               .arg(Qs(VerzioSzoveg(SajatVerzio()))));
+        nevjegy_->Start(QDate::currentDate().year());
         break;
     default:
         if (nyomtatas_->Vegrehajt(p)) break;
+        if (pelda_->Vegrehajt(p)) break;
         if (adb_->Vegrehajt(p)) break;
         break; // the windows of these commands come later
     }

@@ -31,6 +31,8 @@ class TUzenetAblak;
 class BontasParancsok;
 class UAdatbazisParancsok;
 class TFajlParancsok;
+class TPeldaParancsok;
+class TNevjegy;
 
 class TFoablak final : public QMainWindow, public FoszelvenyKornyezet {
     Q_OBJECT
@@ -72,6 +74,8 @@ public:
     TSugoAblak* SugoAblak() const { return sugoAblak_; }
     TListaParancsok* ListaParancsok() const { return listaParancsok_; }
     TNyomtatasParancsok* Nyomtatas() const { return nyomtatas_; }
+    TPeldaParancsok* PeldaParancsok() const { return pelda_; }
+    TNevjegy* Nevjegy() const { return nevjegy_; }
 
     // Shows the live state of every command on its menu item and tool button.
     void ParancsokSzinkron();
@@ -127,6 +131,8 @@ private:
     BontasParancsok* bontasParancsok_ = nullptr;
     UAdatbazisParancsok* adb_ = nullptr;
     TFajlParancsok* fajlParancsok_ = nullptr;
+    TPeldaParancsok* pelda_ = nullptr;
+    TNevjegy* nevjegy_ = nullptr;
     QString betoltendo_;
     bool vanAdatbazis_ = false;
     bool vanSugo_ = false;

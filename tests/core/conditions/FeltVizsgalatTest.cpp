@@ -8,31 +8,14 @@
 #include "conditions/FeltVizsgalat.h"
 #include "game/Jatek.h"
 #include "support/BontasSegito.h"
+#include "support/FeltetelOrakulum.h"
 #include "support/RogzitoUzenetek.h"
 
 namespace varion {
 namespace {
 
 using teszt::SorLista;
-
-// One variation's verdict, without letting the skip-ahead touch the caller's variation.
-struct Vizsgalo {
-    FeltetelKeszlet f;
-    Szamsor szamok;
-    FeltetelVizsgalo v;
-    Vizsgalo(const FeltetelAdatok& a, Szamsor sz, int jatek, int K, HuzasTablaNezet h = {},
-             int utolso = 0)
-        : f(teszt::Keszlet(a, sz, jatek)), szamok(std::move(sz)) {
-        v.Elokeszites(f, szamok, jatek, K, h, utolso);
-    }
-    bool operator()(std::vector<std::uint8_t> poz, int elsoHuzas = 0) {
-        std::array<std::uint8_t, 8> b{};
-        std::copy(poz.begin(), poz.end(), b.begin());
-        int mp = static_cast<int>(poz.size()) - 1;
-        v.HuzasIndex = elsoHuzas;
-        return v.FeltVizsgalat(b.data(), mp);
-    }
-};
+using teszt::Vizsgalo;
 
 Szamsor Sorozat(int n) {
     Szamsor s(static_cast<std::size_t>(n));
@@ -126,24 +109,6 @@ TEST(FeltVizsgalat, TalalatiAranySkandinavMasodikHuzasEsKizart) {
 }
 
 // --- the bounds and skip-aheads never drop a passing variation ----------------------------
-
-SorLista Nyers(const FeltetelAdatok& a, const Szamsor& sz, int jatek, int K) {
-    Vizsgalo v(a, sz, jatek, K);
-    SorLista ki;
-    const int N = static_cast<int>(sz.size());
-    std::vector<std::uint8_t> c(static_cast<std::size_t>(K));
-    std::iota(c.begin(), c.end(), 0);
-    for (;;) {
-        // with no condition selected the engine evaluates nothing and keeps everything
-        if (!v.f.FeltetelJelzo || v(c)) ki.push_back(c);
-        int i = K - 1;
-        while (i >= 0 && c[i] == N - K + i) --i;
-        if (i < 0) break;
-        ++c[i];
-        for (int j = i + 1; j < K; ++j) c[j] = c[j - 1] + 1;
-    }
-    return ki;
-}
 
 struct Sorsolo {
     std::mt19937 g;
@@ -255,7 +220,7 @@ void Osszevetes(const Eset& e, const std::string& nev) {
     Szamsor fix;
     for (int i = 0; i < e.jatek - e.K; ++i) fix.push_back(static_cast<std::uint8_t>(89 - i));
     ASSERT_TRUE(teszt::Bontas(b, u, e.jatek, e.szamok, &f, fix));
-    const auto varhato = Nyers(f.Adatok, e.szamok, e.jatek, e.K);
+    const auto varhato = teszt::NyersSzures(f.Adatok, e.szamok, e.jatek, e.K);
     ASSERT_EQ(teszt::Sorok(b), varhato) << nev << " N " << e.szamok.size() << " K " << e.K;
 }
 

@@ -262,6 +262,35 @@ TEST(Foszelveny, NezetekCellaSzovegei) {
     EXPECT_EQ(s.f.GetNezetMod(), NezetMod::Sorrend) << "without draws the view stays";
 }
 
+TEST(Foszelveny, SajatSzamokkalCsakAJatekAllandoSzamaivalFixNelkul) {
+    Szelveny s(5);
+    const auto& sajat = s.a[Parancs::SajatSzamokkal];
+    const std::string kesz = " Példabontás készítése saját számok alapján. ";
+    const std::string ures = kesz + "\r Jelöljön ki az üres főszelvényen 5 darab állandó számot. ";
+    EXPECT_FALSE(sajat.Engedelyezve);
+    EXPECT_EQ(sajat.Sugo, ures);
+    s.Jelol({4, 9, 12, 30, 41}, 100);
+    EXPECT_TRUE(sajat.Engedelyezve);
+    EXPECT_EQ(sajat.Sugo, kesz);
+    // The naive rule counted only the marked and the constant numbers, and only while two or
+    // more were marked: it stayed enabled here (conditions of five numbers for rows of three,
+    // an empty breakdown) and on the ticket that "Minden szám" emptied below.
+    s.Jelol({1, 2}, 50);
+    EXPECT_FALSE(sajat.Engedelyezve);
+    EXPECT_EQ(sajat.Sugo, kesz + "\r Fix számokkal nem készíthető példabontás: a feltételek a "
+                                 "teljes számsorra vonatkoznak. ");
+    s.f.FixTorles();
+    EXPECT_TRUE(sajat.Engedelyezve);
+    s.Jelol({7});
+    EXPECT_FALSE(sajat.Engedelyezve) << "a sixth, plain number";
+    s.Jelol({7});
+    EXPECT_TRUE(sajat.Engedelyezve);
+    s.u.Var(UzenetTipus::JovahagyasKeres, "Biztos törli a kijelölt számokat?");
+    s.f.MindTorles();
+    EXPECT_FALSE(sajat.Engedelyezve) << "an emptied ticket has nothing to make an example of";
+    EXPECT_EQ(sajat.Sugo, ures);
+}
+
 TEST(VelSzam, TartomanyEsSzerkesztes) {
     EXPECT_EQ(VelSzamHatarok(35 - 30).Maximum, 3);
     EXPECT_EQ(VelSzamHatarok(35 - 30).Minimum, 2);

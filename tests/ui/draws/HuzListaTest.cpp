@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/UAdatbazisParancsok.h"
+#include "app/UPeldaParancsok.h"
 #include "app/UVarion.h"
 #include "draws/HuzasImport.h"
 #include "draws/UHuzBe.h"
@@ -154,6 +155,8 @@ TEST(HuzLista, PeldaModbanCsakAPeldabontasGombjaLathato) {
     for (const char* n : {"BovitesGomb", "TorlesGomb", "VisszaGomb", "KeresesGomb", "ToolButton4"})
         EXPECT_FALSE(p.L().Gomb(n)->isVisible()) << n;
     int huzas = 0, oszlop = 0;
+    // Only what the list tells; the main window's example command would start a breakdown.
+    QObject::disconnect(&p.L(), &THuzLista::Peldabontas, p.ablak->PeldaParancsok(), nullptr);
     QObject::connect(&p.L(), &THuzLista::Peldabontas, [&](int h, int o) {
         huzas = h;
         oszlop = o;
