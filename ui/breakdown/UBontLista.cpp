@@ -175,7 +175,14 @@ void TBontLista::Meretezes() {
     if (modell_.Sorok() + 1 > LathatoRacsSorok)
         szeles += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     racs_->setFixedSize(szeles, sorok * TBontRacs::SorMagassag + 2 * racs_->frameWidth());
-    adjustSize();
+    Igazitas();
+}
+
+void TBontLista::Igazitas() {
+    // The grid has the size of its figures, so the window has no size of its own to drag (a
+    // window manager then draws no resize handle under it); the search panel grows it.
+    layout()->activate();
+    setFixedSize(sizeHint());
 }
 
 void TBontLista::Kivalaszt(std::int32_t sor) {
@@ -213,7 +220,7 @@ void TBontLista::KeresPanelBe(TalalatKereses kereses) {
     keresBox_->clear();
     for (const auto& e : kereses_.Elemek()) keresBox_->addItem(Qs(e.Szoveg));
     keresPanel_->show();
-    adjustSize();
+    Igazitas();
     TovabbVisszaAllapot();
     KeresCimkeFrissites();
 }
@@ -223,7 +230,7 @@ void TBontLista::KeresPanelKi() {
     keresPanel_->hide();
     keresKurzor_ = -1;
     kereses_ = {};
-    adjustSize();
+    Igazitas();
 }
 
 void TBontLista::KeresBoxSelect(int elem) {

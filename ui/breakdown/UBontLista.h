@@ -76,6 +76,7 @@ private:
     void TovabbVisszaAllapot();
     void KeresCimkeFrissites();
     void Meretezes();
+    void Igazitas(); // the window fits its contents
 
     TBontListaModell modell_;
     TBontRacs* racs_;
