@@ -8,7 +8,7 @@ namespace varion {
 namespace {
 constexpr std::int64_t IntMax = std::numeric_limits<int>::max();
 // Row times int range needs more than 64 bits.
-__extension__ using U128 = unsigned __int128;
+__extension__ typedef unsigned __int128 U128;
 } // namespace
 
 std::int64_t ListaNezet::MaxElso() const {
