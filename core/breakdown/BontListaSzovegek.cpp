@@ -22,6 +22,10 @@ bool PeldabontasFelirat(std::string_view f) {
     return Karakterek(f) >= 20;
 }
 
+bool TalalatSzamitasToastKell(std::int32_t sorok) {
+    return sorok > 100000;
+}
+
 bool PeldaEllenorzesFelirat(std::string_view f) {
     return Karakterek(f) > 30;
 }

@@ -42,6 +42,10 @@ std::string EllenorzesRiport(int jatek, int db, int osszeg, const TalalatOsztaly
 enum class EllSzamFajta { Jelolt, Allando, Veletlen, Hianyzo, Fix, Egyeb };
 // `pozicio` is 1-based within the marked row (fixed numbers follow the marked ones).
 std::string EllSzamSugo(EllSzamFajta f, int szam, int pozicio, bool huzasMod);
+// A check over more than 100,000 variations shows the waiting toast while it counts.
+bool TalalatSzamitasToastKell(std::int32_t sorok);
+inline constexpr std::string_view TalalatSzamitasToast = "Találati arányok beállítása.";
+
 inline constexpr std::string_view PluszSugoElotag = " Plusz számként kijelölve. \r";
 inline constexpr std::string_view EllTicketSugo =
     " Kijelölt számsor keresése a bontás számsorai között. ";

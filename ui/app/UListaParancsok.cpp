@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/UBontasParancsok.h"
+#include "app/UUzenetAblak.h"
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
 #include "breakdown/BontListaSzovegek.h"
@@ -103,6 +104,8 @@ void TListaParancsok::BEStart() {
         lista_->KeresPanelBe(TalalatKereses(sz, o));
     };
     ell_->NincsTalalat = [this] { lista_->KeresPanelKi(); };
+    ell_->ToastKi = [this](const QString& szoveg) { fo_.UzenetAblak().UzenetKi(szoveg); };
+    ell_->ToastVege = [this] { fo_.UzenetAblak().UzenetVege(); };
     connect(ell_.get(), &TBontEllSzelveny::Bezaras, this, &TListaParancsok::BEVege,
             Qt::QueuedConnection);
     auto& w = ell_->Szelveny();

@@ -145,7 +145,10 @@ void TBontEllSzelveny::Szamlalas(int tol) {
 void TBontEllSzelveny::TalalatSzamitas() {
     szamlalo_ = TalalatSzamlalo(adat_, ellSzamok_, G_ == 6 ? plusz_ : 0);
     const bool eleg = static_cast<int>(ellSzamok_.size()) >= G_ - 3;
+    const bool toast = eleg && TalalatSzamitasToastKell(adat_.Sorok) && ToastKi && ToastVege;
+    if (toast) ToastKi(Qs(TalalatSzamitasToast));
     osztalyok_ = eleg ? szamlalo_.TalalatSzamitas() : TalalatOsztalyok{};
+    if (toast) ToastVege();
     TalalatKijelzes();
 }
 

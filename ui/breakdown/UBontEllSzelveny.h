@@ -42,6 +42,9 @@ public:
     // Hits found: the list shows its search panel; none: the panel goes.
     std::function<void(const TalalatSzamlalo&, const TalalatOsztalyok&)> VanTalalat;
     std::function<void()> NincsTalalat;
+    // The waiting toast around a long count: shown with its text, then taken away.
+    std::function<void(const QString&)> ToastKi;
+    std::function<void()> ToastVege;
     // The example hint, once per program run: the owner keeps the flag.
     std::function<bool()> PeldaTippKell;
 

@@ -3,8 +3,6 @@
 #include <QAbstractItemView>
 #include <QCloseEvent>
 #include <QHBoxLayout>
-#include <QHeaderView>
-#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -16,7 +14,6 @@ namespace varion::ui {
 
 namespace {
 
-constexpr int SorMagassag = 20;
 constexpr int LathatoRacsSorok = 16; // the header and 15 variations
 const QColor KeresCimkeSzin(40, 80, 120);
 const QColor GombFelulet(236, 233, 216);
@@ -50,7 +47,7 @@ constexpr std::array<ParancsGombLeiras, 6> ListaParancsok{{
 } // namespace
 
 TBontLista::TBontLista(QWidget* foablak)
-    : QWidget(foablak, Qt::Tool), tabla_(new QTableView(this)), keresPanel_(new QFrame(this)),
+    : QWidget(foablak, Qt::Tool), racs_(new TBontRacs(this)), keresPanel_(new QFrame(this)),
       keresCimke_(new QLabel(QStringLiteral("Keresett számsor"))), keresBox_(new QComboBox),
       segedGomb_(nullptr) {
     setWindowTitle(Qs(ListaFelirat(false)));
@@ -86,30 +83,9 @@ TBontLista::TBontLista(QWidget* foablak)
     eszkoz->addWidget(kilepes);
     fo->addLayout(eszkoz);
 
-    tabla_->setModel(&modell_);
-    tabla_->setItemDelegate(new TBontCellaRajzolo(tabla_));
-    tabla_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tabla_->setSelectionMode(QAbstractItemView::SingleSelection);
-    tabla_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabla_->verticalHeader()->hide();
-    tabla_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tabla_->verticalHeader()->setDefaultSectionSize(SorMagassag);
-    tabla_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    tabla_->horizontalHeader()->setFixedHeight(SorMagassag);
-    tabla_->horizontalHeader()->setHighlightSections(false);
-    QFont fejlec = tabla_->horizontalHeader()->font();
-    fejlec.setBold(true);
-    fejlec.setPointSize(8);
-    tabla_->horizontalHeader()->setFont(fejlec);
-    tabla_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tabla_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    connect(tabla_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this](const QModelIndex& i) {
-                if (i.isValid()) BontTablaSelectCell(i.row());
-            });
-    connect(tabla_->verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &TBontLista::LapozoAllapot);
-    fo->addWidget(tabla_, 1);
+    connect(racs_, &TBontRacs::KivalasztasValtozott, this,
+            [this](std::int64_t sor) { BontTablaSelectCell(static_cast<std::int32_t>(sor)); });
+    fo->addWidget(racs_, 1);
 
     auto* lapozas = new QHBoxLayout;
     lapozas->setSpacing(0);
@@ -122,7 +98,8 @@ TBontLista::TBontLista(QWidget* foablak)
     for (std::size_t i = 0; i < 4; ++i) {
         lapozok_[i] = Gomb(this, style()->standardIcon(lapLeiras[i].first),
                            QString::fromUtf8(lapLeiras[i].second));
-        static constexpr int Irany[] = {-2, -1, 1, 2};
+        static constexpr ListaLepes Irany[] = {ListaLepes::Elejere, ListaLepes::LapFel,
+                                               ListaLepes::LapLe, ListaLepes::Vegere};
         connect(lapozok_[i], &QToolButton::clicked, this, [this, i] { Lapozas(Irany[i]); });
         lapozas->addWidget(lapozok_[i]);
     }
@@ -167,21 +144,16 @@ void TBontLista::BontListaStart(const TBontas& b, const ListaTicket& t, bool pel
     szinek_ = szinek;
     seged_.reset();
     modell_.Betoltes(BontasAdatai(b, t.Fix), &b.TaroltHuzasok());
+    racs_->SetModell(&modell_);
     setWindowTitle(Qs(ListaFelirat(pelda)));
-    for (int c = 0; c < modell_.OszlopDb(); ++c)
-        tabla_->setColumnWidth(c, c == 0 ? 90 : (c == 1 && modell_.ListaMod() == 2 ? 60 : 24));
     Meretezes();
     seged_ = std::make_unique<TBontSzelveny>(parentWidget(), modell_.Adat(), EloszlasMindenSorra(b),
                                              pelda, t.Allando, t.Veletlen, szinek);
     show();
     raise();
-    tabla_->setFocus();
-    if (!modell_.Ures()) {
-        // A new list starts with its first row, also when the selection stood there.
-        modell_.SetKivalasztott(-1);
-        tabla_->setCurrentIndex(modell_.index(0, 0));
-        tabla_->scrollToTop();
-    }
+    racs_->setFocus();
+    // A new list starts with its first row selected.
+    racs_->Kivalaszt(0);
     seged_->Szelveny().move(geometry().topRight() + QPoint(12, 0));
     seged_->Szelveny().setVisible(segedLathato_);
     LapozoAllapot();
@@ -191,33 +163,34 @@ void TBontLista::BontTablaTorles() {
     KeresPanelKi();
     seged_.reset();
     modell_.Torles();
+    racs_->SetModell(&modell_);
     hide();
 }
 
 void TBontLista::Meretezes() {
     // At most 16 grid rows show; more rows bring the vertical scroll bar.
-    const int sorok = std::min(modell_.rowCount() + 1, LathatoRacsSorok);
-    int szeles = 2 * tabla_->frameWidth();
-    for (int c = 0; c < modell_.OszlopDb(); ++c) szeles += tabla_->columnWidth(c);
-    if (modell_.rowCount() + 1 > LathatoRacsSorok)
+    const auto sorok =
+        static_cast<int>(std::min<std::int64_t>(modell_.Sorok() + 1, LathatoRacsSorok));
+    int szeles = 2 * racs_->frameWidth() + racs_->TeljesSzelesseg();
+    if (modell_.Sorok() + 1 > LathatoRacsSorok)
         szeles += style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    tabla_->setFixedSize(szeles, sorok * SorMagassag + 2 * tabla_->frameWidth());
-    adjustSize();
+    racs_->setFixedSize(szeles, sorok * TBontRacs::SorMagassag + 2 * racs_->frameWidth());
+    Igazitas();
 }
 
-int TBontLista::LathatoSorok() const {
-    return std::max(1, tabla_->viewport()->height() / SorMagassag);
+void TBontLista::Igazitas() {
+    // The grid has the size of its figures, so the window has no size of its own to drag (a
+    // window manager then draws no resize handle under it); the search panel grows it.
+    layout()->activate();
+    setFixedSize(sizeHint());
 }
 
 void TBontLista::Kivalaszt(std::int32_t sor) {
-    if (sor < 0 || sor >= modell_.rowCount()) return;
-    tabla_->setCurrentIndex(modell_.index(sor, 0));
-    tabla_->scrollTo(modell_.index(sor, 0));
+    if (sor < 0 || sor >= modell_.Sorok()) return;
+    racs_->Kivalaszt(sor);
 }
 
 void TBontLista::BontTablaSelectCell(std::int32_t sor) {
-    modell_.SetKivalasztott(sor);
-    tabla_->scrollTo(modell_.index(sor, 0));
     if (seged_) seged_->SzelvKijelzes(sor);
     LapozoAllapot();
     if (keresPanel_->isVisible()) {
@@ -226,18 +199,14 @@ void TBontLista::BontTablaSelectCell(std::int32_t sor) {
     }
 }
 
-void TBontLista::Lapozas(int irany) {
-    const std::int32_t n = modell_.rowCount(), s = Kivalasztott(), V = LathatoSorok();
-    if (n == 0) return;
-    std::int32_t cel = irany == -2   ? 0
-                       : irany == 2  ? n - 1
-                       : irany == -1 ? std::max(0, s - V)
-                                     : std::min(n - 1, s + V);
-    Kivalaszt(cel);
+void TBontLista::Lapozas(ListaLepes l) {
+    if (modell_.Ures()) return;
+    racs_->Kivalaszt(Lepes(l, racs_->Kivalasztott(), modell_.Sorok(), racs_->LathatoSorok()));
 }
 
 void TBontLista::LapozoAllapot() {
-    const std::int32_t n = modell_.rowCount(), s = Kivalasztott();
+    const auto n = static_cast<std::int32_t>(modell_.Sorok());
+    const std::int32_t s = Kivalasztott();
     const bool nemFer = n + 1 > LathatoRacsSorok;
     lapozok_[0]->setEnabled(nemFer && s > 0);
     lapozok_[1]->setEnabled(nemFer && s > 0);
@@ -251,7 +220,7 @@ void TBontLista::KeresPanelBe(TalalatKereses kereses) {
     keresBox_->clear();
     for (const auto& e : kereses_.Elemek()) keresBox_->addItem(Qs(e.Szoveg));
     keresPanel_->show();
-    adjustSize();
+    Igazitas();
     TovabbVisszaAllapot();
     KeresCimkeFrissites();
 }
@@ -261,7 +230,7 @@ void TBontLista::KeresPanelKi() {
     keresPanel_->hide();
     keresKurzor_ = -1;
     kereses_ = {};
-    adjustSize();
+    Igazitas();
 }
 
 void TBontLista::KeresBoxSelect(int elem) {

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QTableView>
 #include <QToolButton>
 #include <QWidget>
 #include <array>
@@ -14,6 +13,7 @@
 
 #include "app/FoablakParancsok.h"
 #include "breakdown/BontListaModell.h"
+#include "breakdown/BontListaRacs.h"
 #include "breakdown/TalalatKereses.h"
 #include "breakdown/UBontSzelveny.h"
 
@@ -36,7 +36,7 @@ public:
     void BontTablaTorles();
 
     void Kivalaszt(std::int32_t sor); // 0-based variation, kept in view
-    std::int32_t Kivalasztott() const { return modell_.Kivalasztott(); }
+    std::int32_t Kivalasztott() const { return static_cast<std::int32_t>(racs_->Kivalasztott()); }
 
     // The search panel after a check with hits, and its removal.
     void KeresPanelBe(TalalatKereses kereses);
@@ -48,8 +48,8 @@ public:
     // Tool buttons that run the main window's commands: enabled state and hint.
     void ParancsAllapot(Parancs p, bool engedve, const QString& sugo);
 
-    TBontListaModell& Modell() { return modell_; }
-    QTableView* Tabla() const { return tabla_; }
+    const TBontListaModell& Modell() const { return modell_; }
+    TBontRacs* Tabla() const { return racs_; }
     TBontSzelveny* Seged() const { return seged_.get(); }
     QToolButton* LapozoGomb(int i) const { return lapozok_[static_cast<std::size_t>(i)]; }
     QToolButton* KeresGombja(KeresGomb g) const {
@@ -71,15 +71,15 @@ protected:
 
 private:
     void BontTablaSelectCell(std::int32_t sor);
-    void Lapozas(int irany); // -2 first, -1 page up, 1 page down, 2 last
+    void Lapozas(ListaLepes l); // the paging buttons
     void LapozoAllapot();
     void TovabbVisszaAllapot();
     void KeresCimkeFrissites();
-    int LathatoSorok() const;
     void Meretezes();
+    void Igazitas(); // the window fits its contents
 
     TBontListaModell modell_;
-    QTableView* tabla_;
+    TBontRacs* racs_;
     std::array<QToolButton*, 4> lapozok_{};
     QFrame* keresPanel_;
     QLabel* keresCimke_;

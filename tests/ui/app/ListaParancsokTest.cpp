@@ -56,8 +56,8 @@ TEST(ListaParancsok, AFoablakParancsaiAKeszBontastNyitjakMeg) {
     ablak.Akcio(Parancs::BontListazas)->trigger();
     ASSERT_TRUE(lp.Lista().isVisible());
     EXPECT_EQ(S(lp.Lista().windowTitle()), "  Bontás listája");
-    EXPECT_EQ(lp.Lista().Modell().rowCount(), 15); // C(6, 4)
-    EXPECT_EQ(S(lp.Lista().Modell().data(lp.Lista().Modell().index(0, 5)).toString()), "90");
+    EXPECT_EQ(lp.Lista().Modell().Sorok(), 15); // C(6, 4)
+    EXPECT_EQ(S(lp.Lista().Modell().Szoveg(0, 5)), "90");
     EXPECT_TRUE(lp.Lista().ParancsGomb(Parancs::Informaciok)->isEnabled());
 
     QTest::mouseClick(lp.Lista().ParancsGomb(Parancs::Ellenorzes), Qt::LeftButton);
@@ -75,7 +75,7 @@ TEST(ListaParancsok, AFoablakParancsaiAKeszBontastNyitjakMeg) {
     lp.BontasTorolve();
     EXPECT_EQ(lp.Ellenorzes(), nullptr);
     EXPECT_FALSE(lp.Lista().isVisible());
-    EXPECT_EQ(lp.Lista().Modell().rowCount(), 0);
+    EXPECT_EQ(lp.Lista().Modell().Sorok(), 0);
 }
 
 } // namespace

@@ -1,9 +1,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <numeric>
 
@@ -30,18 +31,19 @@ Szamsor Sorozat(int n, int elso = 1) {
     return s;
 }
 
-// The first `sorok` variations of 20 numbers taken 5 at a time, installed as a loaded file.
-void ElsoSorok(TBontas& b, std::int32_t sorok) {
+// The first `sorok` variations of `szamDb` numbers (from 21) taken 5 at a time, installed as
+// a loaded file.
+void ElsoSorok(TBontas& b, std::int32_t sorok, int szamDb = 20) {
     BetoltottBontas be;
     be.Jatek = 5;
     be.SorHossz = be.MatrixSzelesseg = 5;
-    be.BontasSzamok = Sorozat(20, 21);
-    be.BontMutStat.assign(20, 1);
+    be.BontasSzamok = Sorozat(szamDb, 21);
+    be.BontMutStat.assign(static_cast<std::size_t>(szamDb), 1);
     std::array<std::uint8_t, 5> c{0, 1, 2, 3, 4};
     for (std::int32_t r = 0; r < sorok; ++r) {
         be.Matrix.insert(be.Matrix.end(), c.begin(), c.end());
         int i = 4;
-        while (c[static_cast<std::size_t>(i)] == 15 + i) --i;
+        while (c[static_cast<std::size_t>(i)] == szamDb - 5 + i) --i;
         ++c[static_cast<std::size_t>(i)];
         for (int j = i + 1; j < 5; ++j)
             c[static_cast<std::size_t>(j)] = static_cast<std::uint8_t>(c[j - 1U] + 1);
@@ -50,11 +52,16 @@ void ElsoSorok(TBontas& b, std::int32_t sorok) {
     ASSERT_TRUE(b.BontasBetoltve(std::move(be)));
 }
 
-QString Szoveg(TBontListaModell& m, int r, int c) {
-    return m.data(m.index(r, c)).toString();
+QString Szoveg(const TBontListaModell& m, std::int64_t r, int c) {
+    return m.Szoveg(r, c);
 }
-QColor Hatter(TBontListaModell& m, int r, int c) {
-    return m.data(m.index(r, c), Qt::BackgroundRole).value<QColor>();
+
+// The colour the player sees in a cell of the grid (its corner, clear of the text); invalid
+// while the row is off screen.
+QColor Festett(const TBontRacs& racs, std::int64_t sor, int oszlop) {
+    const QRect r = racs.CellaTeglalap(sor, oszlop);
+    if (r.isEmpty()) return {};
+    return racs.viewport()->grab().toImage().pixelColor(r.topLeft() + QPoint(1, 1));
 }
 
 struct Lista {
@@ -66,8 +73,8 @@ struct Lista {
     }
     // The selected row stands inside the visible part of the table.
     bool Latszik() {
-        const QRect r = lista.Tabla()->visualRect(lista.Modell().index(lista.Kivalasztott(), 0));
-        return lista.Tabla()->viewport()->rect().contains(r);
+        const QRect r = lista.Tabla()->CellaTeglalap(lista.Kivalasztott(), 0);
+        return !r.isEmpty() && lista.Tabla()->viewport()->rect().contains(r);
     }
     QString SegedFelirat() { return lista.Seged()->Szelveny().windowTitle(); }
     QString SegedRiport() { return lista.Seged()->Szelveny().RiportCimke()->text(); }
@@ -82,8 +89,8 @@ TEST(BontLista, OtezerEsOtezeregySorMindenSoraElerhetoAKivalasztottMindigLatszik
         Lista l;
         l.Nyit(b);
         auto& m = l.lista.Modell();
-        ASSERT_EQ(m.rowCount(), n);
-        EXPECT_EQ(m.columnCount(), 6);
+        ASSERT_EQ(m.Sorok(), n);
+        EXPECT_EQ(m.OszlopDb(), 6);
         EXPECT_EQ(Szoveg(m, 0, 0), QStringLiteral("1."));
         EXPECT_EQ(Szoveg(m, 0, 1), QStringLiteral("21"));
         EXPECT_EQ(Szoveg(m, n - 1, 0), QString::number(n) + QLatin1Char('.'));
@@ -103,8 +110,8 @@ TEST(BontLista, OtezerEsOtezeregySorMindenSoraElerhetoAKivalasztottMindigLatszik
         QTest::mouseClick(l.lista.LapozoGomb(0), Qt::LeftButton); // first
         EXPECT_EQ(l.lista.Kivalasztott(), 0);
         EXPECT_TRUE(l.Latszik());
-        EXPECT_EQ(Hatter(m, 0, 1), QColor(0, 128, 192));
-        EXPECT_EQ(Hatter(m, n - 1, 1), QColor(255, 210, 170));
+        EXPECT_EQ(Festett(*l.lista.Tabla(), 0, 1), QColor(0, 128, 192));
+        EXPECT_EQ(Festett(*l.lista.Tabla(), 1, 1), QColor(255, 210, 170));
     }
     // a list that fits needs no paging
     TBontas kicsi;
@@ -115,6 +122,69 @@ TEST(BontLista, OtezerEsOtezeregySorMindenSoraElerhetoAKivalasztottMindigLatszik
     for (int i = 0; i < 4; ++i) EXPECT_FALSE(l.lista.LapozoGomb(i)->isEnabled());
 }
 
+// The grid as the player drives it: keys move the selection (and the auxiliary ticket with
+// it), the wheel and the scroll bar move only the view, a click selects the row under it.
+TEST(BontLista, BillentyukEgerGorgoEsGorgetosav) {
+    TBontas b;
+    ElsoSorok(b, 5001);
+    Lista l;
+    l.Nyit(b);
+    TBontRacs& racs = *l.lista.Tabla();
+    const int V = racs.LathatoSorok();
+    EXPECT_EQ(V, 15);
+    const auto kivalasztva = [&](std::int64_t sor) {
+        EXPECT_EQ(l.lista.Kivalasztott(), sor);
+        EXPECT_TRUE(l.Latszik());
+        EXPECT_EQ(Festett(racs, sor, 2), QColor(0, 128, 192));
+        EXPECT_EQ(l.SegedFelirat(), QStringLiteral("  Bontás %1. szelvénye").arg(sor + 1));
+    };
+    QTest::keyClick(&racs, Qt::Key_Down);
+    kivalasztva(1);
+    QTest::keyClick(&racs, Qt::Key_PageDown);
+    kivalasztva(1 + V);
+    EXPECT_EQ(racs.ElsoSor(), 2); // just far enough to show it at the bottom
+    QTest::keyClick(&racs, Qt::Key_End, Qt::ControlModifier);
+    kivalasztva(5000);
+    EXPECT_EQ(racs.verticalScrollBar()->value(), racs.verticalScrollBar()->maximum());
+    EXPECT_EQ(S(Szoveg(l.lista.Modell(), 5000, 0)), "5001.");
+    QTest::keyClick(&racs, Qt::Key_Down); // nothing below the last row
+    kivalasztva(5000);
+    QTest::keyClick(&racs, Qt::Key_PageUp);
+    kivalasztva(5000 - V);
+    QTest::keyClick(&racs, Qt::Key_Home);
+    kivalasztva(0);
+    QTest::keyClick(&racs, Qt::Key_Up);
+    kivalasztva(0);
+    QTest::keyClick(&racs, Qt::Key_End);
+    kivalasztva(5000);
+    QTest::keyClick(&racs, Qt::Key_Home, Qt::ControlModifier);
+    kivalasztva(0);
+
+    // a notch of the wheel down: three rows further, the selection stays
+    QWheelEvent gorgo(QPointF(50, 100), racs.viewport()->mapToGlobal(QPointF(50, 100)), {},
+                      QPoint(0, -120), Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(racs.viewport(), &gorgo);
+    EXPECT_EQ(racs.ElsoSor(), 3);
+    EXPECT_EQ(l.lista.Kivalasztott(), 0);
+    EXPECT_FALSE(Festett(racs, 0, 1).isValid()); // scrolled out of view
+    EXPECT_EQ(Festett(racs, 3, 0), QColor(255, 251, 240));
+
+    // the bar dragged to its end shows the last rows; a click on one selects it
+    racs.verticalScrollBar()->setValue(racs.verticalScrollBar()->maximum());
+    EXPECT_EQ(racs.ElsoSor(), 5001 - V);
+    EXPECT_TRUE(racs.CellaTeglalap(5000, 0).isValid());
+    EXPECT_EQ(l.lista.Kivalasztott(), 0);
+    QTest::mouseClick(racs.viewport(), Qt::LeftButton, {},
+                      racs.CellaTeglalap(5001 - V + 2, 3).center());
+    kivalasztva(5001 - V + 2);
+    EXPECT_EQ(racs.ElsoSor(), 5001 - V);
+    // the header is no row
+    QTest::mouseClick(racs.viewport(), Qt::LeftButton, {}, QPoint(30, 10));
+    EXPECT_EQ(l.lista.Kivalasztott(), 5001 - V + 2);
+    EXPECT_TRUE(l.lista.LapozoGomb(0)->isEnabled());
+    EXPECT_TRUE(l.lista.LapozoGomb(3)->isEnabled());
+}
+
 TEST(BontLista, FixSzamokAMasodikSzinbenASegedszelvenyenIs) {
     TBontas b;
     RogzitoUzenetek u;
@@ -123,16 +193,20 @@ TEST(BontLista, FixSzamokAMasodikSzinbenASegedszelvenyenIs) {
     Lista l;
     l.Nyit(b, {{88, 9}, {17}, {50}});
     auto& m = l.lista.Modell();
-    ASSERT_EQ(m.columnCount(), 6); // row number, K = 3, F = 2
-    EXPECT_EQ(S(m.headerData(0, Qt::Horizontal, Qt::DisplayRole).toString()), "Számsor");
-    EXPECT_EQ(S(m.headerData(4, Qt::Horizontal, Qt::DisplayRole).toString()), "4.");
+    ASSERT_EQ(m.OszlopDb(), 6); // row number, K = 3, F = 2
+    EXPECT_EQ(S(m.Fejlec(0)), "Számsor");
+    EXPECT_EQ(S(m.Fejlec(4)), "4.");
+    const TBontRacs& racs = *l.lista.Tabla();
     for (int r : {1, 7}) {
         EXPECT_EQ(S(Szoveg(m, r, 4)), "88");
         EXPECT_EQ(S(Szoveg(m, r, 5)), "9");
-        EXPECT_EQ(Hatter(m, r, 4), QColor(230, 220, 180));
-        EXPECT_EQ(Hatter(m, r, 3), QColor(255, 210, 170));
-        EXPECT_EQ(Hatter(m, r, 0), QColor(255, 251, 240));
+        EXPECT_EQ(Festett(racs, r, 4), QColor(230, 220, 180));
+        EXPECT_EQ(Festett(racs, r, 3), QColor(255, 210, 170));
+        EXPECT_EQ(Festett(racs, r, 0), QColor(255, 251, 240));
     }
+    // the selected row: number columns, the fixed ones too, in the selection colour
+    EXPECT_EQ(Festett(racs, 0, 5), QColor(0, 128, 192));
+    EXPECT_EQ(Festett(racs, 0, 0), QColor(255, 251, 240));
     EXPECT_EQ(S(Szoveg(m, 0, 1) + Szoveg(m, 0, 2) + Szoveg(m, 0, 3)), "41733");
     // the first row holds 4, 17 (constant) and 33; the fixed numbers are marked too
     auto& sz = l.lista.Seged()->Szelveny();
@@ -181,12 +255,12 @@ TEST(BontLista, AzEloszlasCsakFeltetelNelkuliTeljesBontasbanKeszulEgyszer) {
     k.Nyit(feltetelles, {{80}, {}, {}});
     const QString elso = k.SegedRiport();
     QStringList latott{elso};
-    for (int r = 1; r < k.lista.Modell().rowCount(); ++r) {
+    for (int r = 1; r < k.lista.Modell().Sorok(); ++r) {
         k.lista.Kivalaszt(r);
         latott << k.SegedRiport().left(k.SegedRiport().indexOf(QStringLiteral(" Számsor")));
     }
     EXPECT_FALSE(k.lista.Seged()->EloszlasKesz());
-    EXPECT_EQ(k.lista.Seged()->Szamitasok(), k.lista.Modell().rowCount());
+    EXPECT_EQ(k.lista.Seged()->Szamitasok(), k.lista.Modell().Sorok());
     latott.removeDuplicates();
     EXPECT_GT(latott.size(), 2);
 }
@@ -208,14 +282,14 @@ TEST(BontLista, HuzasModbanAHuzasAzonositojaEsSzamai) {
     l.Nyit(b, {{77}, {}, {}}); // a fixed number has no column in this mode
     auto& m = l.lista.Modell();
     EXPECT_EQ(m.ListaMod(), 2);
-    ASSERT_EQ(m.columnCount(), 7);
-    EXPECT_EQ(S(m.headerData(1, Qt::Horizontal, Qt::DisplayRole).toString()), "Húzás");
-    EXPECT_EQ(S(m.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString()), "1.");
+    ASSERT_EQ(m.OszlopDb(), 7);
+    EXPECT_EQ(S(m.Fejlec(1)), "Húzás");
+    EXPECT_EQ(S(m.Fejlec(2)), "1.");
     EXPECT_EQ(S(Szoveg(m, 1, 1)), "2871.");
     EXPECT_EQ(S(Szoveg(m, 1, 6)), "90");
-    EXPECT_EQ(Hatter(m, 1, 1), QColor(255, 255, 225));
-    EXPECT_EQ(Hatter(m, 1, 3), QColor(255, 210, 170));
-    EXPECT_EQ(l.lista.Tabla()->columnWidth(1), 60);
+    EXPECT_EQ(Festett(*l.lista.Tabla(), 1, 1), QColor(255, 255, 225));
+    EXPECT_EQ(Festett(*l.lista.Tabla(), 1, 3), QColor(255, 210, 170));
+    EXPECT_EQ(l.lista.Tabla()->CellaTeglalap(1, 1).width(), 59); // 60 with the grid line
     EXPECT_TRUE(l.lista.Seged()->Szelveny().GetCella(61).Emelt);
     EXPECT_FALSE(l.lista.Seged()->Szelveny().GetCella(77).Emelt);
 }
@@ -289,6 +363,30 @@ TEST(BontEllSzelveny, HatoslottoPluszSzammalElsoSzamitasAHarmadikSzamnal) {
     EXPECT_EQ(S(t.Riport()), " Kijelölve: 3 szám\n  » 3  találat:    35\n Számsor összege:   6");
     t.Katt(3);
     EXPECT_EQ(S(t.Riport()), " Kijelölve: 2 szám\n Számsor összege:   3");
+}
+
+// Counting over more than 100,000 variations shows the waiting toast meanwhile; no toast
+// for 100,000, nor while too few numbers are chosen to count at all.
+TEST(BontEllSzelveny, SokSorSzamlalasaAlattVarakozoUzenet) {
+    for (const std::int32_t n : {100000, 100001}) {
+        Ellenorzes t;
+        ElsoSorok(t.b, n, 30);
+        t.Nyit();
+        std::vector<std::string> latott;
+        t.e->ToastKi = [&](const QString& s) { latott.push_back(S(s)); };
+        t.e->ToastVege = [&] { latott.emplace_back("--"); };
+        t.Katt(21);
+        EXPECT_TRUE(latott.empty());
+        t.Katt(22); // game - 3 numbers: the first count
+        EXPECT_GT(t.e->Osztalyok().Osztalyban(2, 5), 0);
+        if (n == 100000)
+            EXPECT_TRUE(latott.empty());
+        else
+            EXPECT_EQ(latott, (std::vector<std::string>{"Találati arányok beállítása.", "--"}));
+        latott.clear();
+        t.Katt(22); // one number left: nothing is counted
+        EXPECT_TRUE(latott.empty());
+    }
 }
 
 TEST(BontEllSzelveny, KivalasztottFixSzamMindenVariacionakTalalat) {
