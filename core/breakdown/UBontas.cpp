@@ -46,10 +46,6 @@ std::int64_t BontasOptMerete(std::uint64_t szabadMemoria, int jatek) {
     return kerekitett / (std::int64_t{jatek} * 4);
 }
 
-void TBontas::Felszabadito::operator()(std::uint8_t* p) const {
-    std::free(p);
-}
-
 TBontas::TBontas() = default;
 
 TBontas::~TBontas() {
@@ -58,12 +54,9 @@ TBontas::~TBontas() {
 }
 
 bool TBontas::MatrixFoglalas(std::int64_t sorok) {
-    const auto bajt =
-        static_cast<std::size_t>(sorok) * static_cast<std::size_t>(szelesseg_) + Raadas;
-    auto* uj = static_cast<std::uint8_t*>(std::realloc(matrix_.get(), bajt));
-    if (!uj) return false;
-    (void)matrix_.release();
-    matrix_.reset(uj);
+    if (sorok < 0 || !MatrixAtmeretezes(matrix_, static_cast<std::size_t>(sorok) *
+                                                     static_cast<std::size_t>(szelesseg_)))
+        return false;
     aktMeret_ = sorok;
     return true;
 }
