@@ -8,6 +8,7 @@
 #include <new>
 
 #include "breakdown/UBontasBelso.h"
+#include "conditions/FeltetelEllenorzes.h"
 #include "game/Jatek.h"
 
 namespace varion {
@@ -93,6 +94,10 @@ std::expected<void, InditasHiba> TBontas::BontasIndul(const BontasBemenet& be, U
         SzamJelzoBeallitas(feltetelek_, bontasSzamok_, jatek_);
         feltetelek_.Adatok = megorzott;
     }
+    // A record handed over directly may never have been through the file reader's check:
+    // clamped to the same limits, no value drives a bound, a count table or a loop out of
+    // range, and a record that passes the check stays as it is.
+    FeltetelAdatokIgazitas(feltetelek_.Adatok, N, K, jatek_);
     feltJelzo_ = feltetelek_.FeltetelJelzo;
     const auto& a = feltetelek_.Adatok;
     e_ = std::clamp(int{a.Hibapont}, 0, std::min(3, K - 1));
