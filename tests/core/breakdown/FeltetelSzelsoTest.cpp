@@ -87,13 +87,17 @@ bool IdobenLefut(TBontas& b, const FeltetelKeszlet& f, const Huzasok& h, Uzenete
 TEST(FeltetelSzelso, MindenMezoSzelsoErtekeiKozvetlenulAMotorba) {
     const Huzasok h;
     {
-        // The all-on record lets every variation through: each condition is reached.
+        // The all-on record lets variations through every condition: each one is reached.
         TBontas b;
         teszt::RogzitoUzenetek u;
         u.MindentElfogad();
         const auto f = teszt::Keszlet(MindenBe(), Jelolt, 5);
         ASSERT_TRUE(IdobenLefut(b, f, h, u, 10s, "the all-on record"));
-        ASSERT_EQ(b.GetTaroltNyerSzelv(), 792);
+        ASSERT_GT(b.GetTaroltNyerSzelv(), 0);
+        using namespace teljesult;
+        // The hit ratio comes last and marks nothing: reaching the mirror pairs reaches it.
+        EXPECT_EQ(b.TeljesultFeltetelek(), Fav | Mob | Fix | SzcsParos | SzcsIsmet | SzvParos |
+                                               SzvIsmet | Osszeg | Ikerszam | Tukorszam);
     }
     const std::int32_t ertekek[] = {0, 1, -1, 255, 256, 65536, INT_MAX, INT_MIN};
     for (const FeltetelAdatok& alap : {MindenBe(), FeltetelAdatok{}}) {

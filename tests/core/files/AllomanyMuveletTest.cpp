@@ -101,7 +101,8 @@ TEST(AllomanyMuvelet, FoglaltAllomanyNevevelEsUtjavalJelentve) {
     EXPECT_TRUE(AllomanyFoglalt(*f, u));
     if (f->parent_path() != m.Utvonal) return;
     // Saving over it is refused before anything is written.
-    const auto b = Bontas();
+    const auto adatok = Bontas();
+    const BontasNezet b = adatok;
     u.Var(UzenetTipus::HibaUzenet, FoglaltSzoveg(*f));
     EXPECT_FALSE(AllomanyMentes(m / "foglalt.top", Sor(), &b, u));
     EXPECT_FALSE(fs::exists(m / "foglalt.top"));
@@ -110,7 +111,8 @@ TEST(AllomanyMuvelet, FoglaltAllomanyNevevelEsUtjavalJelentve) {
 TEST(AllomanyMuvelet, SzabadHelyNegyGigabajtFelett) {
     teszt::IdeiglenesMappa m;
     RogzitoUzenetek u;
-    const auto b = Bontas();
+    const auto adatok = Bontas();
+    const BontasNezet b = adatok;
     // Counted in 32 bits, 4 GiB + 100 free bytes would wrap to 100 and refuse the save.
     EXPECT_TRUE(AllomanyMentes(m / "z.top", Sor(), &b, u,
                                [](const fs::path&) { return std::uint64_t{1} << 32 | 100; }));
