@@ -8,6 +8,7 @@
 #include "app/Inditas.h"
 #include "app/ProgramKonyvtar.h"
 #include "app/UEgyPeldany.h"
+#include "app/UForditas.h"
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
 #include "base/Veletlen.h"
@@ -43,6 +44,7 @@ public:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    varion::ui::QtForditasBetoltese(app);
     const auto zar = varion::ui::EgyPeldanyZar(varion::ui::AlapZarFajl());
     if (!zar) {
         varion::ui::ProgramUzenetek().Figyelmeztetes(varion::ui::MarFutSzoveg);

@@ -208,11 +208,12 @@ int Bontas(const std::vector<std::string>& args) {
     }
 
     if (!a.Van("lista") && !a.Van("ki")) return 0;
-    // The file's form of the breakdown is a copy of the matrix: made only when it is used.
-    BontasAdatok adatok = BontasAdatokbol(bontas);
+    // The rows are written and listed from where they are, the engine's matrix or the
+    // optimised result.
+    BontasNezet adatok = *BontasNezetbol(bontas);
     if (optimalis) {
-        adatok.Matrix = std::move(optimalis->Matrix);
-        adatok.BontMutStat = std::move(optimalis->BontMutStat);
+        adatok.Matrix = optimalis->Matrix;
+        adatok.BontMutStat = optimalis->BontMutStat;
     }
     if (a.Van("lista")) ValtozatokKiirasa(sor, adatok);
     if (const auto ki = a.Opcio("ki"); ki && !AllomanyMentes(*ki, sor, &adatok, u))

@@ -8,6 +8,7 @@
 #include "Parancsok.h"
 #include "breakdown/GaranciaEllenorzes.h"
 #include "draws/HuzasAdatbazis.h"
+#include "files/AllomanyMuvelet.h"
 #include "files/BontasAtadas.h"
 #include "game/Jatek.h"
 #include "io/FajlMentes.h"
@@ -19,9 +20,9 @@ int GaranciaParancs(const std::vector<std::string>& args) {
     if (auto h = Feldolgozas(args, {"hibapont", "huzasok"}, {}, a)) return Hiba(*h);
     if (a.Poziciok.size() != 1)
         return Hiba("usage: garancia FILE.top [--hibapont e] [--huzasok FILE.ldb]");
-    const auto adat = io::FajlBeolvasas(a.Poziciok[0]);
-    if (!adat) return Hiba("cannot read " + a.Poziciok[0]);
-    const int jatek = adat->size() >= 20 ? io::Int32Ertek(adat->data() + 16) : 0;
+    const auto mezo = AllomanyJatekMezo(a.Poziciok[0]);
+    if (!mezo) return Hiba("cannot read " + a.Poziciok[0]);
+    const int jatek = *mezo;
     if (!ErvenyesJatek(jatek)) return Hiba("not a breakdown file: " + a.Poziciok[0]);
     KonzolUzenetek u;
     HuzasAdatbazis db(jatek);

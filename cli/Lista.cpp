@@ -4,6 +4,7 @@
 #include "Parancsok.h"
 #include "Valtozatok.h"
 #include "draws/HuzasAdatbazis.h"
+#include "files/AllomanyMuvelet.h"
 #include "files/BontasFajl.h"
 #include "game/Jatek.h"
 #include "io/FajlMentes.h"
@@ -15,10 +16,10 @@ int ListaParancs(const std::vector<std::string>& args) {
     if (auto h = Feldolgozas(args, {"huzasok"}, {}, a)) return Hiba(*h);
     if (a.Poziciok.size() != 1)
         return Hiba("használat: varion-cli lista FÁJL.top [--huzasok FÁJL.ldb]");
-    const auto adat = io::FajlBeolvasas(a.Poziciok[0]);
-    if (!adat) return Kudarc("nem olvasható: " + a.Poziciok[0]);
     // The game of the file decides; it follows the 16-byte header.
-    const int jatek = adat->size() >= 20 ? io::Int32Ertek(adat->data() + 16) : 0;
+    const auto mezo = AllomanyJatekMezo(a.Poziciok[0]);
+    if (!mezo) return Kudarc("nem olvasható: " + a.Poziciok[0]);
+    const int jatek = *mezo;
     if (!ErvenyesJatek(jatek)) return Kudarc("nem bontás állománya: " + a.Poziciok[0]);
     KonzolUzenetek u;
     HuzasAdatbazis db(jatek);

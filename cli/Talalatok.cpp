@@ -6,6 +6,7 @@
 #include "breakdown/BontasEllenorzes.h"
 #include "breakdown/UBontas.h"
 #include "draws/HuzasAdatbazis.h"
+#include "files/AllomanyMuvelet.h"
 #include "files/BontasAtadas.h"
 #include "files/BontasFajl.h"
 #include "game/Jatek.h"
@@ -36,19 +37,20 @@ int TalalatokParancs(const std::vector<std::string>& args) {
     const bool sorral = a.Van("szamok"), huzassal = a.Van("huzas");
     if (a.Poziciok.size() != 1 || sorral == huzassal || (huzassal && !a.Van("huzasok")))
         return Hiba(std::string(Hasznalat));
-    const auto adat = io::FajlBeolvasas(a.Poziciok[0]);
-    if (!adat) return Kudarc("nem olvasható: " + a.Poziciok[0]);
-    const int jatek = adat->size() >= 20 ? io::Int32Ertek(adat->data() + 16) : 0;
+    const auto mezo = AllomanyJatekMezo(a.Poziciok[0]);
+    if (!mezo) return Kudarc("nem olvasható: " + a.Poziciok[0]);
+    const int jatek = *mezo;
     if (!ErvenyesJatek(jatek)) return Kudarc("nem bontás állománya: " + a.Poziciok[0]);
     const auto& j = JatekAdat(jatek);
     KonzolUzenetek u;
     HuzasAdatbazis db(jatek);
     if (const auto h = a.Opcio("huzasok"))
         if (db.HuzasokBe(*h, jatek, u) != BetoltesEredmeny::Rendben) return KilepesHiba;
-    auto t = TopBetoltes(a.Poziciok[0], jatek, a.Van("huzasok"), db.HuzasDb(), u);
+    // Straight into the engine, as the program opens it: the rows are in memory once.
+    auto t = TopBetoltesBlokkba(a.Poziciok[0], jatek, a.Van("huzasok"), db.HuzasDb(), u);
     if (!t) return KilepesHiba;
     TBontas bontas;
-    if (!BontasTelepites(bontas, t->Sor, std::move(t->Bontas)))
+    if (!BontasTelepites(bontas, t->Sor, std::move(t->Fej), std::move(t->Matrix)))
         return Kudarc("sérült bontás: " + a.Poziciok[0]);
     const BontasAdat b = BontasAdatai(bontas, t->Sor.Fix);
 

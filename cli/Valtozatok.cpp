@@ -5,7 +5,7 @@
 
 namespace varion::cli {
 
-void ValtozatokKiirasa(const SzamsorAdatok& sor, const BontasAdatok& bontas) {
+void ValtozatokKiirasa(const SzamsorAdatok& sor, const BontasNezet& bontas) {
     std::string ki;
     for (int r = 0; r < bontas.Sorok(); ++r) {
         const auto v = BontasValtozat(sor, bontas, r);

@@ -6,6 +6,6 @@
 
 namespace varion::cli {
 
-void ValtozatokKiirasa(const SzamsorAdatok& sor, const BontasAdatok& bontas);
+void ValtozatokKiirasa(const SzamsorAdatok& sor, const BontasNezet& bontas);
 
 } // namespace varion::cli

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "breakdown/UBontasBelso.h"
+#include "conditions/FeltetelEllenorzes.h"
 #include "game/Jatek.h"
 
 namespace varion {
@@ -46,10 +47,6 @@ std::int64_t BontasOptMerete(std::uint64_t szabadMemoria, int jatek) {
     return kerekitett / (std::int64_t{jatek} * 4);
 }
 
-void TBontas::Felszabadito::operator()(std::uint8_t* p) const {
-    std::free(p);
-}
-
 TBontas::TBontas() = default;
 
 TBontas::~TBontas() {
@@ -58,12 +55,9 @@ TBontas::~TBontas() {
 }
 
 bool TBontas::MatrixFoglalas(std::int64_t sorok) {
-    const auto bajt =
-        static_cast<std::size_t>(sorok) * static_cast<std::size_t>(szelesseg_) + Raadas;
-    auto* uj = static_cast<std::uint8_t*>(std::realloc(matrix_.get(), bajt));
-    if (!uj) return false;
-    (void)matrix_.release();
-    matrix_.reset(uj);
+    if (sorok < 0 || !MatrixAtmeretezes(matrix_, static_cast<std::size_t>(sorok) *
+                                                     static_cast<std::size_t>(szelesseg_)))
+        return false;
     aktMeret_ = sorok;
     return true;
 }
@@ -100,6 +94,10 @@ std::expected<void, InditasHiba> TBontas::BontasIndul(const BontasBemenet& be, U
         SzamJelzoBeallitas(feltetelek_, bontasSzamok_, jatek_);
         feltetelek_.Adatok = megorzott;
     }
+    // A record handed over directly may never have been through the file reader's check:
+    // clamped to the same limits, no value drives a bound, a count table or a loop out of
+    // range, and a record that passes the check stays as it is.
+    FeltetelAdatokIgazitas(feltetelek_.Adatok, N, K, jatek_);
     feltJelzo_ = feltetelek_.FeltetelJelzo;
     const auto& a = feltetelek_.Adatok;
     e_ = std::clamp(int{a.Hibapont}, 0, std::min(3, K - 1));

@@ -23,6 +23,7 @@
 #include "base/Uzenetek.h"
 #include "breakdown/BontasEsemenyek.h"
 #include "breakdown/HibapontIndex.h"
+#include "breakdown/MatrixTar.h"
 #include "breakdown/OptimalisFedes.h"
 #include "conditions/FeltVizsgalat.h"
 #include "conditions/Feltetelek.h"
@@ -159,6 +160,12 @@ public:
                     static_cast<std::size_t>(sor) * static_cast<std::size_t>(szelesseg_),
                 static_cast<std::size_t>(szelesseg_)};
     }
+    // The rows in use, one after the other (empty while nothing is stored).
+    std::span<const std::uint8_t> TaroltSorok() const {
+        if (!matrix_) return {};
+        return {matrix_.get(), static_cast<std::size_t>(GetTaroltNyerSzelv()) *
+                                   static_cast<std::size_t>(szelesseg_)};
+    }
     std::int32_t GetLengthBontasMatrix() const { return static_cast<std::int32_t>(aktMeret_); }
     std::int32_t GetTaroltNyerSzelv() const { return tarolt_.load(std::memory_order_relaxed); }
     std::int32_t GetTaroltHuzasok(int i) const {
@@ -187,11 +194,16 @@ public:
     const std::string& BontasVerzio() const { return verzio_; }
     const ProgramVerzio& BetoltottVerzio() const { return betoltottVerzio_; }
 
-    // A copy of the finished breakdown for a file writer; nothing while the worker runs.
+    // A copy of the finished breakdown; nothing while the worker runs. A file writer reads
+    // `TaroltSorok` instead.
     std::optional<BetoltottBontas> Mentes() const;
-    // Installs a breakdown read from a file (the previous one is deleted first). False when
-    // the data is inconsistent (sizes, indices at or above N); the engine is then empty.
+    // Installs a breakdown read from a file in place of the present one. False, with the
+    // present breakdown kept, when the data is inconsistent (sizes, indices at or above N),
+    // memory is short or the worker runs.
     bool BontasBetoltve(BetoltottBontas b);
+    // The same with the rows already in `matrix` (`b.Matrix` stays empty): the block is
+    // taken over as the engine's matrix, without a copy.
+    bool BontasBetoltve(BetoltottBontas b, MatrixBlokk matrix);
     // Deletes the breakdown: matrix, counters, draws, bounds; `BontStatus` 0. Refused
     // (false) while the worker runs: Stop first and wait for its end.
     bool BontasTorlese();
@@ -234,16 +246,12 @@ private:
     int UgroKereses(bool egyTarolas);
     void PassKezdes(int kozosMax);
 
-    struct Felszabadito {
-        void operator()(std::uint8_t* p) const;
-    };
-
     int jatek_ = 5, N_ = 0, K_ = 0, e_ = 0;
     bool feltJelzo_ = false, huzasMod_ = false, eloszlas_ = false;
     FeltetelKeszlet feltetelek_;
     FeltetelVizsgalo vizsgalo_;
     Szamsor bontasSzamok_;
-    std::unique_ptr<std::uint8_t[], Felszabadito> matrix_;
+    MatrixMutato matrix_;
     int szelesseg_ = 0;
     std::atomic<std::int32_t> tarolt_{0};
     std::int64_t aktMeret_ = 0, maxMeret_ = 100000, teljes_ = 0;

@@ -10,13 +10,14 @@
 #include <string_view>
 
 #include "breakdown/HibapontIndex.h"
+#include "breakdown/MatrixTar.h"
 
 namespace varion::bontas_belso {
 
-inline constexpr std::string_view NincsMemoria =
-    "Nincs elegendő szabad memória (RAM) a bontás befejezéséhez!";
+inline constexpr std::string_view NincsMemoria = NincsMemoriaSzoveg;
 // Rows are copied eight bytes at a time; the slack keeps the last copy inside the buffer.
-inline constexpr std::size_t Raadas = 8;
+inline constexpr std::size_t Raadas = MatrixRaadas;
+static_assert(Raadas >= 8);
 
 inline std::uint64_t Csomag(const std::array<std::uint8_t, 8>& b) {
     std::uint64_t v;

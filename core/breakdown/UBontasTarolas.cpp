@@ -156,24 +156,33 @@ std::optional<BetoltottBontas> TBontas::Mentes() const {
 
 bool TBontas::BontasBetoltve(BetoltottBontas b) {
     if (Fut()) return false;
-    Torles();
-    if (!ErvenyesJatek(b.Jatek)) return false;
+    MatrixBlokk blokk = MatrixBlokkFoglalas(b.Matrix.size());
+    if (!blokk.Adat) return false;
+    if (!b.Matrix.empty()) std::memcpy(blokk.Adat.get(), b.Matrix.data(), b.Matrix.size());
+    b.Matrix = {};
+    return BontasBetoltve(std::move(b), std::move(blokk));
+}
+
+bool TBontas::BontasBetoltve(BetoltottBontas b, MatrixBlokk matrix) {
+    // Everything is checked before the present breakdown goes: a refused file keeps it.
+    if (Fut() || !matrix.Adat || !b.Matrix.empty() || !ErvenyesJatek(b.Jatek)) return false;
     const int K = b.SorHossz, N = static_cast<int>(b.BontasSzamok.size());
     const int maxSzam = MaxSzamJatek(b.Jatek);
     const int szel = b.HuzasMod ? b.Jatek : K;
     if (K < 2 || K > b.Jatek || N < K || N > maxSzam || b.MatrixSzelesseg != szel || b.Sorok < 0 ||
-        b.Matrix.size() != static_cast<std::size_t>(b.Sorok) * std::size_t(szel) ||
+        matrix.Bajt != static_cast<std::size_t>(b.Sorok) * std::size_t(szel) ||
         b.BontMutStat.size() != static_cast<std::size_t>(N))
         return false;
     for (const auto sz : b.BontasSzamok)
         if (sz < 1 || sz > maxSzam) return false;
     for (std::int32_t r = 0; r < b.Sorok; ++r) {
-        const std::uint8_t* s = b.Matrix.data() + static_cast<std::size_t>(r) * std::size_t(szel);
+        const std::uint8_t* s = matrix.Adat.get() + static_cast<std::size_t>(r) * std::size_t(szel);
         for (int i = 0; i < szel; ++i) {
             if (b.HuzasMod ? s[i] > maxSzam : (s[i] >= N || (i > 0 && s[i] <= s[i - 1])))
                 return false;
         }
     }
+    Torles();
     jatek_ = b.Jatek;
     K_ = K;
     N_ = N;
@@ -181,12 +190,8 @@ bool TBontas::BontasBetoltve(BetoltottBontas b) {
     huzasMod_ = b.HuzasMod;
     bontasSzamok_ = std::move(b.BontasSzamok);
     teljes_ = TeljBontSzelvszam(N, K);
-    if (!MatrixFoglalas(std::max<std::int32_t>(b.Sorok, 1))) {
-        Torles();
-        return false;
-    }
+    matrix_ = std::move(matrix.Adat);
     aktMeret_ = b.Sorok;
-    if (!b.Matrix.empty()) std::memcpy(matrix_.get(), b.Matrix.data(), b.Matrix.size());
     tarolt_.store(b.Sorok);
     bontMutStat_ = std::move(b.BontMutStat);
     taroltHuzasok_ = std::move(b.TaroltHuzasok);

@@ -14,4 +14,9 @@ inline constexpr int MaxHibapont = 3;
 // its values are only held to the loose limits every value of the window lies in.
 bool FeltetelAdatokErvenyes(const FeltetelAdatok& f, int jeloltDb, int sorHossz, int jatek);
 
+// Moves every value of `f` into the limits above (switches to 0 or 1): a record that passes
+// the check stays as it is, any other can no longer drive the engine's bounds out of range.
+// For the engine, which may be handed a record that never went through the check.
+void FeltetelAdatokIgazitas(FeltetelAdatok& f, int jeloltDb, int sorHossz, int jatek);
+
 } // namespace varion

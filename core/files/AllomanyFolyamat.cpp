@@ -15,11 +15,6 @@ namespace {
 const Szuro TipSzuro{"Számsor állománya (*.tip)", "*.tip"};
 const Szuro TopSzuro{"Bontás állománya (*.top)", "*.top"};
 
-// Loading a breakdown needs the matrix once more; a machine without that memory gets the
-// engine's memory message and keeps what it had.
-constexpr std::string_view NincsMemoriaSzoveg =
-    "Nincs elegendő szabad memória (RAM) a bontás befejezéséhez!";
-
 } // namespace
 
 Parbeszed MegnyitasParbeszed() {
@@ -73,8 +68,10 @@ std::optional<FajlTipus> FajlBetoltese(const fs::path& fajl, AllomanyKornyezet& 
         auto m = AllomanyBetoltes(fajl, k.Foszelveny.Jatek(), k.VanAdatbazis, k.HuzasDb, u);
         if (!m) return std::nullopt;
         // The engine takes the breakdown first: when it refuses, the ticket stays as it is.
+        // Until here the engine kept its previous breakdown; the rows read need memory of
+        // their own, and a machine without it got the memory message and keeps what it had.
         if (m->Tipus == FajlTipus::Top &&
-            !BontasTelepites(k.Bontas, m->Sor, std::move(*m->Bontas))) {
+            !BontasTelepites(k.Bontas, m->Sor, std::move(*m->Bontas), std::move(m->Matrix))) {
             u.HibaUzenet(BontasBetoltesHiba);
             return std::nullopt;
         }
@@ -99,8 +96,8 @@ bool Mentes(const fs::path& fajl, bool bontassal, AllomanyKornyezet& k, Uzenetek
             const SzabadHelyLekerdezes& hely) {
     try {
         const SzamsorAdatok sor = AktualisSzamsor(k);
-        std::optional<BontasAdatok> b;
-        if (bontassal && k.Bontas.GetBontStatus() != 0) b = BontasAdatokbol(k.Bontas);
+        std::optional<BontasNezet> b;
+        if (bontassal && k.Bontas.GetBontStatus() != 0) b = BontasNezetbol(k.Bontas);
         if (!AllomanyMentes(fajl, sor, b ? &*b : nullptr, u, hely)) return false;
     } catch (const std::bad_alloc&) {
         u.HibaUzenet(NincsMemoriaSzoveg);

@@ -50,7 +50,7 @@ bool VanHely(const std::filesystem::path& p, std::uint64_t kell, const SzabadHel
 } // namespace
 
 bool AllomanyMentes(const std::filesystem::path& valasztott, const SzamsorAdatok& sor,
-                    const BontasAdatok* bontas, Uzenetek& u, const SzabadHelyLekerdezes& hely) {
+                    const BontasNezet* bontas, Uzenetek& u, const SzabadHelyLekerdezes& hely) {
     const std::string nev = valasztott.string();
     const std::filesystem::path tip = KiterjesztesCsere(nev, "tip");
     if ((bontas && AllomanyFoglalt(valasztott, u)) || AllomanyFoglalt(tip, u)) return false;
@@ -77,9 +77,10 @@ std::optional<MegnyitottAllomany> AllomanyBetoltes(const std::filesystem::path& 
         return MegnyitottAllomany{FajlTipus::Tip, std::move(*sor), std::nullopt};
     }
     case FajlTipus::Top: {
-        auto t = TopBetoltes(fajl, jatek, vanAdatbazis, huzasDb, u);
+        auto t = TopBetoltesBlokkba(fajl, jatek, vanAdatbazis, huzasDb, u);
         if (!t) return std::nullopt;
-        return MegnyitottAllomany{FajlTipus::Top, std::move(t->Sor), std::move(t->Bontas)};
+        return MegnyitottAllomany{FajlTipus::Top, std::move(t->Sor), std::move(t->Fej),
+                                  std::move(t->Matrix)};
     }
     case FajlTipus::Egyeb:
         break;
@@ -87,15 +88,20 @@ std::optional<MegnyitottAllomany> AllomanyBetoltes(const std::filesystem::path& 
     return std::nullopt;
 }
 
-std::optional<int> AllomanyJateka(const std::filesystem::path& fajl) {
+std::optional<std::int32_t> AllomanyJatekMezo(const std::filesystem::path& fajl) {
     std::FILE* f = std::fopen(fajl.c_str(), "rb");
     if (!f) return std::nullopt;
     std::uint8_t b[20];
     const bool jo = std::fread(b, 1, sizeof b, f) == sizeof b;
     std::fclose(f);
     if (!jo) return std::nullopt;
-    const int jatek = io::Int32Ertek(b + 16);
-    return ErvenyesJatek(jatek) ? jatek : 5;
+    return io::Int32Ertek(b + 16);
+}
+
+std::optional<int> AllomanyJateka(const std::filesystem::path& fajl) {
+    const auto jatek = AllomanyJatekMezo(fajl);
+    if (!jatek) return std::nullopt;
+    return ErvenyesJatek(*jatek) ? *jatek : 5;
 }
 
 } // namespace varion

@@ -34,14 +34,16 @@ std::optional<std::uint64_t> RendszerSzabadHely(const std::filesystem::path& p);
 // refused before anything is written. False after the message when a check or a write
 // failed.
 bool AllomanyMentes(const std::filesystem::path& valasztott, const SzamsorAdatok& sor,
-                    const BontasAdatok* bontas, Uzenetek& u,
+                    const BontasNezet* bontas, Uzenetek& u,
                     const SzabadHelyLekerdezes& hely = RendszerSzabadHely);
 
-// What an opened file gave: the record, and the breakdown for a ".top".
+// What an opened file gave: the record, and the breakdown for a ".top" (its rows in a
+// block for the engine).
 struct MegnyitottAllomany {
     FajlTipus Tipus;
     SzamsorAdatok Sor;
-    std::optional<BontasAdatok> Bontas;
+    std::optional<BontasFejlec> Bontas;
+    MatrixBlokk Matrix;
 };
 // Opens a ".tip" or ".top" by its extension; nothing for another extension or a refused
 // file (after its message).
@@ -51,5 +53,7 @@ std::optional<MegnyitottAllomany> AllomanyBetoltes(const std::filesystem::path& 
 // The game of a file named on the command line (5 when its value is not a game); nothing
 // when the file cannot be read that far.
 std::optional<int> AllomanyJateka(const std::filesystem::path& fajl);
+// The game field of a file as it is stored; nothing when the file cannot be read that far.
+std::optional<std::int32_t> AllomanyJatekMezo(const std::filesystem::path& fajl);
 
 } // namespace varion

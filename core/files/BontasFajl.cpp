@@ -1,7 +1,10 @@
 #include "files/BontasFajl.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
+#include <new>
+#include <utility>
 
 #include "game/Jatek.h"
 #include "io/FajlMentes.h"
@@ -18,19 +21,21 @@ int MatrixSzelesseg(const SzamsorAdatok& sor) {
 
 namespace {
 
+// Rows are read in pieces of this many bytes at most (a whole number of rows).
+constexpr std::size_t DarabBajt = std::size_t{1} << 20;
+constexpr std::size_t FejlecBajt = 28;
+
 void Double(io::Iro& iro, double d) {
     const auto b = std::bit_cast<std::uint64_t>(d);
     iro.Int32(static_cast<std::int32_t>(static_cast<std::uint32_t>(b)));
     iro.Int32(static_cast<std::int32_t>(static_cast<std::uint32_t>(b >> 32)));
 }
 
-bool Double(io::Olvaso& o, double& d) {
-    std::int32_t lo = 0, hi = 0;
-    if (!o.Int32(lo) || !o.Int32(hi)) return false;
-    const std::uint64_t b = static_cast<std::uint32_t>(lo) |
-                            (static_cast<std::uint64_t>(static_cast<std::uint32_t>(hi)) << 32);
-    d = std::bit_cast<double>(b);
-    return true;
+double DoubleErtek(const std::uint8_t* p) {
+    const std::uint64_t b =
+        static_cast<std::uint32_t>(io::Int32Ertek(p)) |
+        (static_cast<std::uint64_t>(static_cast<std::uint32_t>(io::Int32Ertek(p + 4))) << 32);
+    return std::bit_cast<double>(b);
 }
 
 // The day count of the making date, from 1 January of year 1 to the end of 9999: anything
@@ -58,116 +63,185 @@ bool IndexSor(const std::uint8_t* p, int w, int n) {
     return true;
 }
 
-// Rows of width `w` read from `adat`, checked and widened to `szelesseg` bytes.
-bool Sorok(std::span<const std::uint8_t> adat, std::int32_t r, int w, int szelesseg,
-           const SzamsorAdatok& sor, std::vector<std::uint8_t>& ki) {
+// Checks `db` rows of width `w` from `be` and writes them `szelesseg` wide to `ki`, counting
+// how many rows hold each index.
+bool SorokAtvetele(const std::uint8_t* be, std::size_t db, int w, int szelesseg,
+                   const SzamsorAdatok& sor, std::uint8_t* ki,
+                   std::vector<std::int32_t>& szamlalo) {
     const bool huzasMod = HuzasMod(sor.Feltetelek);
     const int n = static_cast<int>(sor.Jelolt.size());
     const int maxSzam = MaxSzamJatek(sor.Jatek);
-    ki.assign(static_cast<std::size_t>(r) * static_cast<std::size_t>(szelesseg), 0);
-    for (std::int32_t i = 0; i < r; ++i) {
-        const std::uint8_t* p =
-            adat.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(w);
-        if (huzasMod ? !HuzasSor(p, w, sor.ValtozoSzamDb, maxSzam) : !IndexSor(p, w, n))
+    for (std::size_t i = 0; i < db; ++i, be += w, ki += szelesseg) {
+        if (huzasMod ? !HuzasSor(be, w, sor.ValtozoSzamDb, maxSzam) : !IndexSor(be, w, n))
             return false;
-        std::memcpy(ki.data() + static_cast<std::size_t>(i) * static_cast<std::size_t>(szelesseg),
-                    p, static_cast<std::size_t>(w));
+        std::memcpy(ki, be, static_cast<std::size_t>(w));
+        if (w < szelesseg) std::memset(ki + w, 0, static_cast<std::size_t>(szelesseg - w));
+        // Rows of past draws are not counted by the engine.
+        if (!huzasMod)
+            for (int j = 0; j < w; ++j) ++szamlalo[be[j]];
     }
     return true;
 }
 
-// The rows per marked number must be those of the rows: the list, the check and the
-// information window trust the counts. Rows of past draws are not counted by the engine.
-// Every byte of a checked row is an index below N.
-bool SzamonkentEgyezik(const std::vector<std::uint8_t>& matrix, const SzamsorAdatok& sor,
-                       const std::vector<std::int32_t>& stat) {
-    if (HuzasMod(sor.Feltetelek)) return true;
-    std::vector<std::int32_t> db(sor.Jelolt.size(), 0);
-    for (const std::uint8_t i : matrix) ++db[i];
-    return db == stat;
+std::vector<std::int32_t> Int32Sor(const std::vector<std::uint8_t>& b) {
+    std::vector<std::int32_t> ki(b.size() / 4);
+    for (std::size_t i = 0; i < ki.size(); ++i) ki[i] = io::Int32Ertek(b.data() + 4 * i);
+    return ki;
+}
+
+// The rows of `r` × `w` bytes at `poz`, read in pieces into `cel` (`szelesseg` wide). The
+// rows per marked number must be those of the rows: the list, the check and the
+// information window trust the counts.
+bool SorokOlvasasa(io::Forras& f, std::uint64_t poz, std::int32_t r, int w, int szelesseg,
+                   const SzamsorAdatok& sor, const std::vector<std::int32_t>& stat,
+                   std::span<std::uint8_t> cel) {
+    const std::size_t darabSor = DarabBajt / static_cast<std::size_t>(w);
+    std::vector<std::uint8_t> darab(std::min(darabSor, static_cast<std::size_t>(r)) *
+                                    static_cast<std::size_t>(w));
+    std::vector<std::int32_t> szamlalo(sor.Jelolt.size(), 0);
+    for (std::size_t kesz = 0; kesz < static_cast<std::size_t>(r);) {
+        const std::size_t db = std::min(darabSor, static_cast<std::size_t>(r) - kesz);
+        const auto be = std::span(darab).first(db * static_cast<std::size_t>(w));
+        if (!f.Olvas(poz, be) ||
+            !SorokAtvetele(be.data(), db, w, szelesseg, sor,
+                           cel.data() + kesz * static_cast<std::size_t>(szelesseg), szamlalo))
+            return false;
+        poz += be.size();
+        kesz += db;
+    }
+    return HuzasMod(sor.Feltetelek) || szamlalo == stat;
+}
+
+// Room for the rows in a vector.
+SorHely VektorHely(std::vector<std::uint8_t>& matrix) {
+    return [&matrix](std::size_t bajt) -> std::optional<std::span<std::uint8_t>> {
+        try {
+            matrix.assign(bajt, 0);
+        } catch (const std::bad_alloc&) {
+            return std::nullopt;
+        }
+        return std::span(matrix);
+    };
+}
+
+BontasAdatok Osszerakas(BontasFejlec fej, std::vector<std::uint8_t> matrix) {
+    BontasAdatok b;
+    b.Verzio = fej.Verzio;
+    b.Datum = fej.Datum;
+    b.Szelesseg = fej.Szelesseg;
+    b.Matrix = std::move(matrix);
+    b.TaroltHuzasok = std::move(fej.TaroltHuzasok);
+    b.BontMutStat = std::move(fej.BontMutStat);
+    return b;
 }
 
 } // namespace
 
-void BontasMentese(io::Iro& iro, const SzamsorAdatok& sor, const BontasAdatok& b,
+bool BontasMentese(io::Kimenet& ki, const SzamsorAdatok& sor, const BontasNezet& b,
                    const ProgramVerzio& verzio) {
-    iro.Int32(verzio.Fo);
-    iro.Int32(verzio.Al);
-    iro.Int32(verzio.Kiadas);
-    iro.Int32(verzio.Forditas);
-    iro.Int32(b.Sorok());
-    Double(iro, b.Datum);
-    iro.Bajtok(std::span(b.Matrix).first(static_cast<std::size_t>(b.Sorok()) *
-                                         static_cast<std::size_t>(b.Szelesseg)));
+    io::Iro fej;
+    fej.Int32(verzio.Fo);
+    fej.Int32(verzio.Al);
+    fej.Int32(verzio.Kiadas);
+    fej.Int32(verzio.Forditas);
+    fej.Int32(b.Sorok());
+    Double(fej, b.Datum);
+    if (!ki.Ir(fej.Adat())) return false;
+    // Straight from where the rows lie, in pieces the file system takes comfortably.
+    const auto sorok =
+        b.Matrix.first(static_cast<std::size_t>(b.Sorok()) * static_cast<std::size_t>(b.Szelesseg));
+    for (std::size_t i = 0; i < sorok.size(); i += DarabBajt)
+        if (!ki.Ir(sorok.subspan(i, std::min(DarabBajt, sorok.size() - i)))) return false;
+    io::Iro vege;
     if (sor.Feltetelek.TalArHuzasok) {
-        iro.Int32(static_cast<std::int32_t>(b.TaroltHuzasok.size()));
-        for (auto h : b.TaroltHuzasok) iro.Int32(h);
+        vege.Int32(static_cast<std::int32_t>(b.TaroltHuzasok.size()));
+        for (auto h : b.TaroltHuzasok) vege.Int32(h);
     }
     for (std::size_t i = 0; i < sor.Jelolt.size(); ++i)
-        iro.Int32(i < b.BontMutStat.size() ? b.BontMutStat[i] : 0);
+        vege.Int32(i < b.BontMutStat.size() ? b.BontMutStat[i] : 0);
+    return ki.Ir(vege.Adat());
 }
 
-std::optional<BontasAdatok> BontasBetoltese(io::Olvaso& o, const SzamsorAdatok& sor,
-                                            bool vanAdatbazis, Uzenetek& u) {
+std::optional<BontasFejlec> BontasBetoltese(io::Forras& f, std::uint64_t kezdet,
+                                            const SzamsorAdatok& sor, bool vanAdatbazis,
+                                            const SorHely& hely, Uzenetek& u) {
     if (HuzasMod(sor.Feltetelek) && !vanAdatbazis) {
         u.HibaUzenet(AdatbazisHianyzikSzoveg);
         return std::nullopt;
     }
-    auto hiba = [&u]() -> std::optional<BontasAdatok> {
-        u.HibaUzenet(BontasBetoltesHiba);
+    auto hiba = [&u](std::string_view szoveg = BontasBetoltesHiba) -> std::optional<BontasFejlec> {
+        u.HibaUzenet(szoveg);
         return std::nullopt;
     };
-    BontasAdatok b;
-    std::int32_t v[4]{}, r = 0;
-    if (!o.Int32(v[0]) || !o.Int32(v[1]) || !o.Int32(v[2]) || !o.Int32(v[3]) || !o.Int32(r) ||
-        !Double(o, b.Datum) || r < 0 || !ErvenyesDatum(b.Datum))
+    std::uint8_t fejBajt[FejlecBajt];
+    if (kezdet > f.Meret() || f.Meret() - kezdet < FejlecBajt || !f.Olvas(kezdet, fejBajt))
         return hiba();
-    b.Verzio = {v[0], v[1], v[2], v[3]};
+    BontasFejlec b;
+    b.Verzio = {io::Int32Ertek(fejBajt), io::Int32Ertek(fejBajt + 4), io::Int32Ertek(fejBajt + 8),
+                io::Int32Ertek(fejBajt + 12)};
+    const std::int32_t r = io::Int32Ertek(fejBajt + 16);
+    b.Datum = DoubleErtek(fejBajt + 20);
+    if (r < 0 || !ErvenyesDatum(b.Datum)) return hiba();
+    b.Sorok = r;
     b.Szelesseg = MatrixSzelesseg(sor);
-    const std::size_t n = sor.Jelolt.size();
-    const std::size_t maradek = o.Maradek();
-    std::vector<std::uint8_t> sorBajtok(maradek);
-    if (!o.Bajtok(sorBajtok)) return hiba();
-    const std::span<const std::uint8_t> resz(sorBajtok);
+    const std::uint64_t eleje = kezdet + FejlecBajt;
+    const std::uint64_t maradek = f.Meret() - eleje;
+    const std::uint64_t n = sor.Jelolt.size();
 
     // Widths to try: the whole row first, then the first K bytes of older draws-mode files.
+    // The lengths decide before anything big is allocated: the rows must fit in the file.
     std::vector<int> szelessegek{b.Szelesseg};
     if (sor.ValtozoSzamDb != b.Szelesseg) szelessegek.push_back(sor.ValtozoSzamDb);
+    std::optional<std::span<std::uint8_t>> cel;
     for (const int w : szelessegek) {
-        if (w <= 0) continue;
+        if (w <= 0 || b.Szelesseg <= 0) continue;
         const std::uint64_t matrixHossz =
             static_cast<std::uint64_t>(r) * static_cast<std::uint64_t>(w);
         if (matrixHossz > maradek) continue;
-        std::size_t poz = static_cast<std::size_t>(matrixHossz);
-        std::vector<std::int32_t> huzasok;
+        std::uint64_t poz = matrixHossz;
+        std::vector<std::uint8_t> huzasok;
         if (sor.Feltetelek.TalArHuzasok) {
-            if (maradek - poz < 4) continue;
-            const std::int32_t d = io::Int32Ertek(resz.data() + poz);
+            std::uint8_t db[4];
+            if (maradek - poz < 4 || !f.Olvas(eleje + poz, db)) continue;
+            const std::int32_t d = io::Int32Ertek(db);
             poz += 4;
             if (d < 0 || static_cast<std::uint64_t>(d) * 4 > maradek - poz) continue;
-            for (std::int32_t i = 0; i < d; ++i, poz += 4)
-                huzasok.push_back(io::Int32Ertek(resz.data() + poz));
+            huzasok.resize(static_cast<std::size_t>(d) * 4);
+            if (!f.Olvas(eleje + poz, huzasok)) continue;
+            poz += huzasok.size();
         }
         if (maradek - poz != 4 * n) continue;
-        std::vector<std::int32_t> stat;
-        for (std::size_t i = 0; i < n; ++i, poz += 4)
-            stat.push_back(io::Int32Ertek(resz.data() + poz));
-        if (!Sorok(resz, r, w, b.Szelesseg, sor, b.Matrix) ||
-            !SzamonkentEgyezik(b.Matrix, sor, stat))
-            continue;
-        b.TaroltHuzasok = std::move(huzasok);
+        std::vector<std::uint8_t> statBajt(static_cast<std::size_t>(4 * n));
+        if (!f.Olvas(eleje + poz, statBajt)) continue;
+        std::vector<std::int32_t> stat = Int32Sor(statBajt);
+        if (!cel) {
+            cel = hely(static_cast<std::size_t>(r) * static_cast<std::size_t>(b.Szelesseg));
+            if (!cel) return hiba(NincsMemoriaSzoveg);
+        }
+        if (!SorokOlvasasa(f, eleje, r, w, b.Szelesseg, sor, stat, *cel)) continue;
+        b.TaroltHuzasok = Int32Sor(huzasok);
         b.BontMutStat = std::move(stat);
         return b;
     }
     return hiba();
 }
 
-std::vector<int> BontasValtozat(const SzamsorAdatok& sor, const BontasAdatok& b, int index) {
+std::optional<BontasAdatok> BontasBetoltese(io::Olvaso& o, const SzamsorAdatok& sor,
+                                            bool vanAdatbazis, Uzenetek& u) {
+    io::MemoriaForras f(o.Maradt());
+    std::vector<std::uint8_t> matrix;
+    auto fej = BontasBetoltese(f, 0, sor, vanAdatbazis, VektorHely(matrix), u);
+    if (!fej) return std::nullopt;
+    o.Atugras(o.Maradek());
+    return Osszerakas(std::move(*fej), std::move(matrix));
+}
+
+std::vector<int> BontasValtozat(const SzamsorAdatok& sor, const BontasNezet& b, int index) {
     std::vector<int> ki;
     if (index < 0 || index >= b.Sorok()) return ki;
-    const auto sorBajtok = std::span(b.Matrix).subspan(static_cast<std::size_t>(index) *
-                                                           static_cast<std::size_t>(b.Szelesseg),
-                                                       static_cast<std::size_t>(b.Szelesseg));
+    const auto sorBajtok =
+        b.Matrix.subspan(static_cast<std::size_t>(index) * static_cast<std::size_t>(b.Szelesseg),
+                         static_cast<std::size_t>(b.Szelesseg));
     if (HuzasMod(sor.Feltetelek)) {
         for (auto s : sorBajtok)
             if (s != 0) ki.push_back(s);
@@ -181,31 +255,64 @@ std::vector<int> BontasValtozat(const SzamsorAdatok& sor, const BontasAdatok& b,
     return ki;
 }
 
-bool TopMentes(const std::filesystem::path& fajl, const SzamsorAdatok& sor, const BontasAdatok& b,
+bool TopMentes(const std::filesystem::path& fajl, const SzamsorAdatok& sor, const BontasNezet& b,
                Uzenetek& u, std::size_t hibaUtan) {
-    io::Iro iro;
-    SzamsorIras(iro, sor, SajatVerzio());
-    BontasMentese(iro, sor, b, SajatVerzio());
-    if (!io::BiztosMentes(fajl, iro.Adat(), hibaUtan)) {
-        u.HibaUzenet(BontasMentesHiba);
-        return false;
-    }
-    return true;
+    const bool jo = io::BiztosMentesDarabonkent(
+        fajl,
+        [&](io::Kimenet& ki) {
+            io::Iro rekord;
+            SzamsorIras(rekord, sor, SajatVerzio());
+            return ki.Ir(rekord.Adat()) && BontasMentese(ki, sor, b, SajatVerzio());
+        },
+        hibaUtan);
+    if (!jo) u.HibaUzenet(BontasMentesHiba);
+    return jo;
 }
 
-std::optional<BontasFajlTartalom> TopBetoltes(const std::filesystem::path& fajl, int jatek,
-                                              bool vanAdatbazis, int huzasDb, Uzenetek& u) {
-    const auto adat = io::FajlBeolvasas(fajl);
-    if (!adat) {
+namespace {
+
+// The record, then the section with its rows where `hely` puts them.
+std::optional<std::pair<SzamsorAdatok, BontasFejlec>> TopOlvasas(const std::filesystem::path& fajl,
+                                                                 int jatek, bool vanAdatbazis,
+                                                                 int huzasDb, const SorHely& hely,
+                                                                 Uzenetek& u) {
+    auto f = io::FajlForras::Megnyitas(fajl);
+    if (!f) {
         u.HibaUzenet(AllomanyOlvasasHiba);
         return std::nullopt;
     }
-    io::Olvaso o(*adat);
-    auto sor = SzamsorOlvasas(o, jatek, vanAdatbazis, huzasDb, u);
+    std::uint64_t vege = 0;
+    auto sor = SzamsorOlvasas(*f, vege, jatek, vanAdatbazis, huzasDb, u);
     if (!sor) return std::nullopt;
-    auto bontas = BontasBetoltese(o, *sor, vanAdatbazis, u);
-    if (!bontas) return std::nullopt;
-    return BontasFajlTartalom{std::move(*sor), std::move(*bontas)};
+    auto fej = BontasBetoltese(*f, vege, *sor, vanAdatbazis, hely, u);
+    if (!fej) return std::nullopt;
+    return std::pair(std::move(*sor), std::move(*fej));
+}
+
+} // namespace
+
+std::optional<BontasFajlTartalom> TopBetoltes(const std::filesystem::path& fajl, int jatek,
+                                              bool vanAdatbazis, int huzasDb, Uzenetek& u) {
+    std::vector<std::uint8_t> matrix;
+    auto t = TopOlvasas(fajl, jatek, vanAdatbazis, huzasDb, VektorHely(matrix), u);
+    if (!t) return std::nullopt;
+    return BontasFajlTartalom{std::move(t->first),
+                              Osszerakas(std::move(t->second), std::move(matrix))};
+}
+
+std::optional<BontasBlokkban> TopBetoltesBlokkba(const std::filesystem::path& fajl, int jatek,
+                                                 bool vanAdatbazis, int huzasDb, Uzenetek& u) {
+    MatrixBlokk blokk;
+    auto t = TopOlvasas(
+        fajl, jatek, vanAdatbazis, huzasDb,
+        [&blokk](std::size_t bajt) -> std::optional<std::span<std::uint8_t>> {
+            blokk = MatrixBlokkFoglalas(bajt);
+            if (!blokk.Adat) return std::nullopt;
+            return std::span(blokk.Adat.get(), bajt);
+        },
+        u);
+    if (!t) return std::nullopt;
+    return BontasBlokkban{std::move(t->first), std::move(t->second), std::move(blokk)};
 }
 
 } // namespace varion

@@ -1,5 +1,8 @@
 #include "files/SzamsorFajl.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "conditions/FeltetelEllenorzes.h"
 #include "game/Jatek.h"
 #include "io/FajlMentes.h"
@@ -154,6 +157,20 @@ std::optional<SzamsorAdatok> SzamsorOlvasas(io::Olvaso& o, int jatek, bool vanAd
     return a;
 }
 
+std::optional<SzamsorAdatok> SzamsorOlvasas(io::Forras& f, std::uint64_t& vege, int jatek,
+                                            bool vanAdatbazis, int huzasDb, Uzenetek& u) {
+    std::vector<std::uint8_t> eleje(
+        static_cast<std::size_t>(std::min<std::uint64_t>(f.Meret(), SzamsorLegfeljebb)));
+    if (!f.Olvas(0, eleje)) {
+        u.HibaUzenet(AllomanyOlvasasHiba);
+        return std::nullopt;
+    }
+    io::Olvaso o(eleje);
+    auto a = SzamsorOlvasas(o, jatek, vanAdatbazis, huzasDb, u);
+    vege = o.Pozicio();
+    return a;
+}
+
 bool SzamsorOlvasas(io::Olvaso& o, int jatek, bool vanAdatbazis, int huzasDb, SzamsorCel cel,
                     Uzenetek& u) {
     const auto a = SzamsorOlvasas(o, jatek, vanAdatbazis, huzasDb, u);
@@ -175,13 +192,13 @@ bool TipMentes(const std::filesystem::path& fajl, const SzamsorAdatok& a, Uzenet
 
 std::optional<SzamsorAdatok> TipBetoltes(const std::filesystem::path& fajl, int jatek,
                                          bool vanAdatbazis, int huzasDb, Uzenetek& u) {
-    const auto adat = io::FajlBeolvasas(fajl);
-    if (!adat) {
+    auto f = io::FajlForras::Megnyitas(fajl);
+    if (!f) {
         u.HibaUzenet(AllomanyOlvasasHiba);
         return std::nullopt;
     }
-    io::Olvaso o(*adat);
-    return SzamsorOlvasas(o, jatek, vanAdatbazis, huzasDb, u);
+    std::uint64_t vege = 0;
+    return SzamsorOlvasas(*f, vege, jatek, vanAdatbazis, huzasDb, u);
 }
 
 } // namespace varion

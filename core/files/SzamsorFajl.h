@@ -18,6 +18,7 @@
 #include "conditions/FeltetelAdatok.h"
 #include "draws/HuzasTartomany.h"
 #include "game/FoszelvenySzamok.h"
+#include "io/Forras.h"
 #include "io/KisVeg.h"
 
 namespace varion {
@@ -82,6 +83,13 @@ void SzamsorIras(io::Iro& iro, const SzamsorAdatok& a, const ProgramVerzio& verz
 // The returned range is already shortened to the database.
 std::optional<SzamsorAdatok> SzamsorOlvasas(io::Olvaso& o, int jatek, bool vanAdatbazis,
                                             int huzasDb, Uzenetek& u);
+// No record is longer than this (its rows are limited to a game's numbers), so a reader
+// never needs more of a file to read one.
+inline constexpr std::size_t SzamsorLegfeljebb = 4096;
+// Reads the record at the start of `f` as above; `vege` gets the position after it. A file
+// that cannot be read gets the read error of the file.
+std::optional<SzamsorAdatok> SzamsorOlvasas(io::Forras& f, std::uint64_t& vege, int jatek,
+                                            bool vanAdatbazis, int huzasDb, Uzenetek& u);
 // Reads and installs; the target is untouched unless the whole record was accepted.
 bool SzamsorOlvasas(io::Olvaso& o, int jatek, bool vanAdatbazis, int huzasDb, SzamsorCel cel,
                     Uzenetek& u);

@@ -35,22 +35,38 @@ std::optional<std::vector<std::uint8_t>> FajlBeolvasas(const std::filesystem::pa
 
 namespace {
 
-bool MindetIr(int fd, std::span<const std::uint8_t> adat, std::size_t hibaUtan) {
-    std::size_t kesz = 0;
-    while (kesz < adat.size()) {
-        std::size_t darab = adat.size() - kesz;
-        if (hibaUtan != SIZE_MAX) {
-            if (kesz >= hibaUtan) return false;
-            darab = std::min(darab, hibaUtan - kesz);
+// A file descriptor as an output; `hibaUtan` makes it fail after that many bytes.
+class FdKimenet final : public Kimenet {
+public:
+    FdKimenet(int fd, std::size_t hibaUtan) : fd_(fd), hibaUtan_(hibaUtan) {}
+    bool Ir(std::span<const std::uint8_t> b) override {
+        std::size_t i = 0;
+        while (i < b.size()) {
+            std::size_t darab = b.size() - i;
+            if (hibaUtan_ != SIZE_MAX) {
+                if (kesz_ >= hibaUtan_) return false;
+                darab = std::min(darab, hibaUtan_ - kesz_);
+            }
+            const ssize_t n = ::write(fd_, b.data() + i, darab);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                return false;
+            }
+            i += static_cast<std::size_t>(n);
+            kesz_ += static_cast<std::size_t>(n);
         }
-        const ssize_t n = ::write(fd, adat.data() + kesz, darab);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        kesz += static_cast<std::size_t>(n);
+        return true;
     }
-    return hibaUtan == SIZE_MAX || kesz <= hibaUtan;
+
+private:
+    int fd_;
+    std::size_t hibaUtan_;
+    std::size_t kesz_ = 0;
+};
+
+bool Tartalom(int fd, const MentesTartalom& tartalom, std::size_t hibaUtan) {
+    FdKimenet ki(fd, hibaUtan);
+    return tartalom(ki);
 }
 
 // The permissions a new file would get, rather than the temporary file's 0600.
@@ -82,18 +98,19 @@ std::optional<std::string> SzabadNev(const std::filesystem::path& mappa,
     return minta;
 }
 
-enum class Kimenet { Kesz, Hiba, NincsTamogatva };
+enum class Vegeredmeny { Kesz, Hiba, NincsTamogatva };
 
 // The unnamed way: nothing is visible in the folder until the content is complete and on
 // disk. Then it gets a temporary name and is renamed over the target.
-Kimenet NevtelenMentes(const std::filesystem::path& mappa, const std::filesystem::path& utvonal,
-                       std::span<const std::uint8_t> adat, std::size_t hibaUtan) {
+Vegeredmeny NevtelenMentes(const std::filesystem::path& mappa, const std::filesystem::path& utvonal,
+                           const MentesTartalom& tartalom, std::size_t hibaUtan) {
 #ifdef O_TMPFILE
     const int fd = ::open(mappa.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
     if (fd < 0)
-        return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL ? Kimenet::NincsTamogatva
-                                                                         : Kimenet::Hiba;
-    bool jo = MindetIr(fd, adat, hibaUtan) && ::fsync(fd) == 0;
+        return errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL
+                   ? Vegeredmeny::NincsTamogatva
+                   : Vegeredmeny::Hiba;
+    bool jo = Tartalom(fd, tartalom, hibaUtan) && ::fsync(fd) == 0;
     if (jo) UjFajlJogai(fd);
     std::string nev;
     if (jo) {
@@ -109,7 +126,7 @@ Kimenet NevtelenMentes(const std::filesystem::path& mappa, const std::filesystem
         // Without /proc the link fails; the content then goes the named way.
         if (!jo && (errno == ENOENT || errno == EPERM)) {
             ::close(fd);
-            return Kimenet::NincsTamogatva;
+            return Vegeredmeny::NincsTamogatva;
         }
     }
     jo = (::close(fd) == 0) && jo;
@@ -117,19 +134,19 @@ Kimenet NevtelenMentes(const std::filesystem::path& mappa, const std::filesystem
         jo = std::rename(nev.c_str(), utvonal.c_str()) == 0;
         if (!jo) ::unlink(nev.c_str());
     }
-    return jo ? Kimenet::Kesz : Kimenet::Hiba;
+    return jo ? Vegeredmeny::Kesz : Vegeredmeny::Hiba;
 #else
-    (void)mappa, (void)utvonal, (void)adat, (void)hibaUtan;
-    return Kimenet::NincsTamogatva;
+    (void)mappa, (void)utvonal, (void)tartalom, (void)hibaUtan;
+    return Vegeredmeny::NincsTamogatva;
 #endif
 }
 
 bool NevesMentes(const std::filesystem::path& mappa, const std::filesystem::path& utvonal,
-                 std::span<const std::uint8_t> adat, std::size_t hibaUtan) {
+                 const MentesTartalom& tartalom, std::size_t hibaUtan) {
     std::string minta = IdeiglenesMinta(mappa, utvonal);
     const int fd = ::mkstemp(minta.data());
     if (fd < 0) return false;
-    bool jo = MindetIr(fd, adat, hibaUtan) && ::fsync(fd) == 0;
+    bool jo = Tartalom(fd, tartalom, hibaUtan) && ::fsync(fd) == 0;
     if (jo) UjFajlJogai(fd);
     jo = (::close(fd) == 0) && jo;
     if (jo) jo = std::rename(minta.c_str(), utvonal.c_str()) == 0;
@@ -141,17 +158,23 @@ bool NevesMentes(const std::filesystem::path& mappa, const std::filesystem::path
 
 bool BiztosMentes(const std::filesystem::path& utvonal, std::span<const std::uint8_t> adat,
                   std::size_t hibaUtan) {
+    return BiztosMentesDarabonkent(
+        utvonal, [adat](Kimenet& ki) { return ki.Ir(adat); }, hibaUtan);
+}
+
+bool BiztosMentesDarabonkent(const std::filesystem::path& utvonal, const MentesTartalom& tartalom,
+                             std::size_t hibaUtan) {
     const auto mappa =
         utvonal.has_parent_path() ? utvonal.parent_path() : std::filesystem::path(".");
-    switch (NevtelenMentes(mappa, utvonal, adat, hibaUtan)) {
-    case Kimenet::Kesz:
+    switch (NevtelenMentes(mappa, utvonal, tartalom, hibaUtan)) {
+    case Vegeredmeny::Kesz:
         return true;
-    case Kimenet::Hiba:
+    case Vegeredmeny::Hiba:
         return false;
-    case Kimenet::NincsTamogatva:
+    case Vegeredmeny::NincsTamogatva:
         break;
     }
-    return NevesMentes(mappa, utvonal, adat, hibaUtan);
+    return NevesMentes(mappa, utvonal, tartalom, hibaUtan);
 }
 
 bool BiztosMentesIdeiglenes(std::string_view nev,

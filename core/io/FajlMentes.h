@@ -6,10 +6,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
+
+#include "io/KisVeg.h"
 
 namespace varion::io {
 
@@ -26,6 +29,14 @@ std::optional<std::vector<std::uint8_t>> FajlBeolvasas(const std::filesystem::pa
 // "." + target name + "." + six characters, and a killed writer may leave it behind.
 bool BiztosMentes(const std::filesystem::path& utvonal, std::span<const std::uint8_t> adat,
                   std::size_t hibaUtan = SIZE_MAX);
+
+// The same safe save for content too big to build in memory first: `tartalom` writes it
+// through the output it is given, in as many pieces as it likes, and returns false to
+// abandon the save (the old file then stays). It may be called a second time when the
+// first way of saving turns out to be unavailable half-way.
+using MentesTartalom = std::function<bool(Kimenet&)>;
+bool BiztosMentesDarabonkent(const std::filesystem::path& utvonal, const MentesTartalom& tartalom,
+                             std::size_t hibaUtan = SIZE_MAX);
 
 // Whether `nev` is the name of a temporary file of the safe save: "." + a name with one
 // of the program's extensions (`kiterjesztesek`, without the point) + "." + six

@@ -10,9 +10,23 @@
 
 namespace varion::io {
 
-// Appends fields to a growing byte buffer.
-class Iro {
+// Where a writer's bytes go, piece by piece: a buffer in memory or a file being saved.
+// False when a piece could not be taken; the writer then stops.
+class Kimenet {
 public:
+    virtual bool Ir(std::span<const std::uint8_t> b) = 0;
+
+protected:
+    ~Kimenet() = default;
+};
+
+// Appends fields to a growing byte buffer.
+class Iro final : public Kimenet {
+public:
+    bool Ir(std::span<const std::uint8_t> b) override {
+        Bajtok(b);
+        return true;
+    }
     void Byte(std::uint8_t v) { adat_.push_back(v); }
     void Int32(std::int32_t v);
     void Int16(std::int16_t v);
@@ -41,6 +55,8 @@ public:
     bool Hibas() const { return hibas_; }
     std::size_t Pozicio() const { return poz_; }
     std::size_t Maradek() const { return adat_.size() - poz_; }
+    // The bytes not read yet.
+    std::span<const std::uint8_t> Maradt() const { return adat_.subspan(poz_); }
 
 private:
     bool Van(std::size_t n);

@@ -1,6 +1,8 @@
 #include "app/UFajlParancsok.h"
 
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 
 #include "breakdown/UBontMegsz.h"
 
@@ -48,6 +50,8 @@ std::optional<TFajlParancsok::Valasztas> TFajlParancsok::Parbeszed(const varion:
                    mentes ? QStringLiteral("Mentés") : QStringLiteral("Megnyitás"));
     d.setLabelText(QFileDialog::Reject, QStringLiteral("Mégse"));
     d.resize(760, 460); // room for the size and date columns
+    // The date column takes the width left over, so its Hungarian title is not cut off.
+    if (auto* nezet = d.findChild<QTreeView*>()) nezet->header()->setStretchLastSection(true);
     d.setFileMode(mentes ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList szurok;
     for (const auto& s : p.Szurok) szurok << Qs(s.Nev);

@@ -135,6 +135,34 @@ TEST(AllomanyFolyamat, BontasFajlUjraNyitvaUgyanazokASorok) {
     EXPECT_TRUE(r.t.Szamok().JeloltSzamok().empty());
 }
 
+// Opening a breakdown that does not fit into memory: the memory message, and the program
+// keeps the breakdown and the row it had (the whole file used to be read and copied three
+// times over, and the failed allocation ended the program).
+TEST(AllomanyFolyamat, KevesMemoriaNalAKorabbiBontasMarad) {
+    teszt::IdeiglenesMappa m;
+    Program p;
+    p.Jelol({7, 3, 12, 40, 41, 50, 88, 9, 60, 61});
+    ASSERT_TRUE(teszt::Bontas(p.bontas, p.u, 5, p.t.Szamok().JeloltSzamok()));
+    auto k = p.K();
+    ASSERT_TRUE(Mentes(m / "nagy.top", true, k, p.u));
+
+    Program q;
+    q.Jelol({1, 2, 3, 4, 5, 6});
+    ASSERT_TRUE(teszt::Bontas(q.bontas, q.u, 5, q.t.Szamok().JeloltSzamok()));
+    const auto elotte = teszt::Sorok(q.bontas);
+    auto kq = q.K();
+    MatrixFoglalasKorlat(252 * 5 - 1); // C(10, 5) rows of 5 bytes do not fit
+    q.u.Var(HibaUzenet, "Nincs elegendő szabad memória (RAM) a bontás befejezéséhez!");
+    EXPECT_FALSE(FajlBetoltese(m / "nagy.top", kq, q.u));
+    MatrixFoglalasKorlat(SIZE_MAX);
+    EXPECT_EQ(teszt::Sorok(q.bontas), elotte);
+    EXPECT_EQ(q.t.Szamok().JeloltSzamok(), (Szamsor{1, 2, 3, 4, 5, 6}));
+    EXPECT_TRUE(q.u.ElfogyottAForgatokonyv());
+
+    ASSERT_EQ(FajlBetoltese(m / "nagy.top", kq, q.u), FajlTipus::Top);
+    EXPECT_EQ(teszt::Sorok(q.bontas), teszt::Sorok(p.bontas));
+}
+
 TEST(AllomanyFolyamat, KetVisszatoltesFelcserelIKetSort) {
     teszt::IdeiglenesMappa m;
     Program p;

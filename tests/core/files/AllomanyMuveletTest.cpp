@@ -28,14 +28,17 @@ BontasAdatok Bontas() {
 TEST(AllomanyMuvelet, TopMelleTipEsCsakSzamsorTorliATopot) {
     teszt::IdeiglenesMappa m;
     RogzitoUzenetek u;
-    const auto b = Bontas();
+    const auto adatok = Bontas();
+    const BontasNezet b = adatok;
     ASSERT_TRUE(AllomanyMentes(m / "x.top", Sor(), &b, u));
     EXPECT_TRUE(fs::exists(m / "x.top"));
     EXPECT_TRUE(fs::exists(m / "x.tip"));
     auto t = AllomanyBetoltes(m / "x.top", 5, false, 0, u);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->Tipus, FajlTipus::Top);
-    EXPECT_EQ(t->Bontas->Sorok(), 2);
+    EXPECT_EQ(t->Bontas->Sorok, 2);
+    EXPECT_EQ(std::vector(t->Matrix.Adat.get(), t->Matrix.Adat.get() + t->Matrix.Bajt),
+              adatok.Matrix);
     EXPECT_EQ(AllomanyBetoltes(m / "x.tip", 5, false, 0, u)->Tipus, FajlTipus::Tip);
     EXPECT_FALSE(AllomanyBetoltes(m / "x.txt", 5, false, 0, u));
     EXPECT_EQ(AllomanyJateka(m / "x.top"), 5);
@@ -48,7 +51,8 @@ TEST(AllomanyMuvelet, TopMelleTipEsCsakSzamsorTorliATopot) {
 TEST(AllomanyMuvelet, KevesHelyEsetenSemmiSemIrodik) {
     teszt::IdeiglenesMappa m;
     RogzitoUzenetek u;
-    const auto b = Bontas();
+    const auto adatok = Bontas();
+    const BontasNezet b = adatok;
     u.Var(UzenetTipus::HibaUzenet, "Nincs elegendő hely a kiválasztott meghajtón!");
     EXPECT_FALSE(AllomanyMentes(m / "y.top", Sor(), &b, u,
                                 [](const fs::path&) { return std::uint64_t{1033}; }));
@@ -97,7 +101,8 @@ TEST(AllomanyMuvelet, FoglaltAllomanyNevevelEsUtjavalJelentve) {
     EXPECT_TRUE(AllomanyFoglalt(*f, u));
     if (f->parent_path() != m.Utvonal) return;
     // Saving over it is refused before anything is written.
-    const auto b = Bontas();
+    const auto adatok = Bontas();
+    const BontasNezet b = adatok;
     u.Var(UzenetTipus::HibaUzenet, FoglaltSzoveg(*f));
     EXPECT_FALSE(AllomanyMentes(m / "foglalt.top", Sor(), &b, u));
     EXPECT_FALSE(fs::exists(m / "foglalt.top"));
@@ -106,7 +111,8 @@ TEST(AllomanyMuvelet, FoglaltAllomanyNevevelEsUtjavalJelentve) {
 TEST(AllomanyMuvelet, SzabadHelyNegyGigabajtFelett) {
     teszt::IdeiglenesMappa m;
     RogzitoUzenetek u;
-    const auto b = Bontas();
+    const auto adatok = Bontas();
+    const BontasNezet b = adatok;
     // Counted in 32 bits, 4 GiB + 100 free bytes would wrap to 100 and refuse the save.
     EXPECT_TRUE(AllomanyMentes(m / "z.top", Sor(), &b, u,
                                [](const fs::path&) { return std::uint64_t{1} << 32 | 100; }));

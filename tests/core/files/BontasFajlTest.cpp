@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+#include <algorithm>
+#include <climits>
+
 #include "files/BontasFajl.h"
 #include "io/FajlMentes.h"
 #include "support/IdeiglenesMappa.h"
@@ -180,6 +183,68 @@ TEST(BontasFajl, TeljesAllomanyEsSikertelenMentes) {
     EXPECT_EQ(t->Bontas.Verzio, SajatVerzio());
     u.Var(HibaUzenet, std::string(MasJatekSzoveg));
     EXPECT_FALSE(TopBetoltes(m / "x.top", 6, true, 50, u));
+}
+
+// A breakdown of several read pieces: the rows land in the engine's block in order, and a
+// damaged row or count in a later piece is still found.
+TEST(BontasFajl, NagyBontasDarabonkentOdaEsVissza) {
+    teszt::IdeiglenesMappa m;
+    RogzitoUzenetek u;
+    const auto s = Sor12();
+    const auto b = Bontas(500000); // 2.5 MB of rows: three pieces
+    ASSERT_TRUE(TopMentes(m / "n.top", s, b, u));
+    auto t = TopBetoltesBlokkba(m / "n.top", 5, true, 50, u);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->Fej.Sorok, 500000);
+    ASSERT_EQ(t->Matrix.Bajt, b.Matrix.size());
+    EXPECT_TRUE(std::equal(b.Matrix.begin(), b.Matrix.end(), t->Matrix.Adat.get()));
+    EXPECT_EQ(t->Fej.BontMutStat, b.BontMutStat);
+
+    const auto ep = *io::FajlBeolvasas(m / "n.top");
+    const std::size_t sorok = ep.size() - 48 - 5 * 500000;
+    auto rossz = ep;
+    rossz[sorok + 2'200'000] = 12; // an index at N, in the third piece
+    ASSERT_TRUE(io::BiztosMentes(m / "r.top", rossz));
+    u.Var(HibaUzenet, std::string(BontasBetoltesHiba));
+    EXPECT_FALSE(TopBetoltesBlokkba(m / "r.top", 5, true, 50, u));
+    rossz = ep;
+    std::swap(rossz[sorok + 1'500'000], rossz[sorok + 1'500'001]); // descending
+    ASSERT_TRUE(io::BiztosMentes(m / "r.top", rossz));
+    u.Var(HibaUzenet, std::string(BontasBetoltesHiba));
+    EXPECT_FALSE(TopBetoltesBlokkba(m / "r.top", 5, true, 50, u));
+}
+
+// The row count is checked against the file's length before anything is allocated: a
+// header claiming two billion rows in a small file asks for no memory at all.
+TEST(BontasFajl, SorszamAFajlhosszhozMerveFoglalasElott) {
+    const auto s = Sor12();
+    auto adat = Szakasz(s, Bontas(4));
+    io::Int32Ir(adat.data() + 16, INT32_MAX);
+    io::MemoriaForras f(adat);
+    RogzitoUzenetek u;
+    u.Var(HibaUzenet, std::string(BontasBetoltesHiba));
+    bool kert = false;
+    EXPECT_FALSE(BontasBetoltese(
+        f, 0, s, true,
+        [&](std::size_t) -> std::optional<std::span<std::uint8_t>> {
+            kert = true;
+            return std::nullopt;
+        },
+        u));
+    EXPECT_FALSE(kert);
+}
+
+// Rows that do not fit into memory: the engine's memory message, not a termination.
+TEST(BontasFajl, KevesMemoriaUzenet) {
+    teszt::IdeiglenesMappa m;
+    RogzitoUzenetek u;
+    ASSERT_TRUE(TopMentes(m / "k.top", Sor12(), Bontas(1000), u));
+    MatrixFoglalasKorlat(4999);
+    u.Var(HibaUzenet, "Nincs elegendő szabad memória (RAM) a bontás befejezéséhez!");
+    EXPECT_FALSE(TopBetoltesBlokkba(m / "k.top", 5, true, 50, u));
+    MatrixFoglalasKorlat(5000);
+    EXPECT_TRUE(TopBetoltesBlokkba(m / "k.top", 5, true, 50, u));
+    MatrixFoglalasKorlat(SIZE_MAX);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <sys/resource.h>
@@ -7,6 +8,7 @@
 #include <unistd.h>
 
 #include "io/FajlMentes.h"
+#include "io/Forras.h"
 #include "io/KisVeg.h"
 #include "support/IdeiglenesMappa.h"
 
@@ -32,6 +34,48 @@ TEST(BiztosMentes, HibaEsetenARegiFajlMarad) {
     EXPECT_FALSE(FajlBeolvasas(m.Utvonal / "nincs.bin"));
     EXPECT_FALSE(FajlBeolvasas("/dev/zero")) << "a device is no file: it would never end";
     EXPECT_FALSE(FajlBeolvasas(m.Utvonal)) << "nor is a folder";
+}
+
+// Content written in pieces lands whole, and a piece that fails (or a writer that gives up
+// after its first pieces) leaves the old file, never the part written so far.
+TEST(BiztosMentes, DarabonkentIrtTartalom) {
+    IdeiglenesMappa m;
+    const auto cel = m.Utvonal / "b.top";
+    const std::vector<std::uint8_t> regi{9, 9}, darab(70000, 5);
+    ASSERT_TRUE(BiztosMentes(cel, regi));
+    auto harom = [&](Kimenet& ki) {
+        return ki.Ir(darab) && ki.Ir(std::span(darab).first(3)) && ki.Ir(darab);
+    };
+    EXPECT_FALSE(BiztosMentesDarabonkent(cel, harom, 70001)) << "fails inside the second piece";
+    EXPECT_FALSE(BiztosMentesDarabonkent(cel, harom, 100000)) << "fails inside the third piece";
+    EXPECT_FALSE(BiztosMentesDarabonkent(cel, [&](Kimenet& ki) { return ki.Ir(darab) && false; }));
+    EXPECT_EQ(FajlBeolvasas(cel), regi);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m.Utvonal), fs::directory_iterator()), 1);
+    ASSERT_TRUE(BiztosMentesDarabonkent(cel, harom, 140003)) << "exactly enough";
+    const auto uj = FajlBeolvasas(cel);
+    ASSERT_EQ(uj->size(), 140003u);
+    EXPECT_TRUE(std::all_of(uj->begin(), uj->end(), [](std::uint8_t b) { return b == 5; }));
+}
+
+TEST(Forras, FajlDarabjaiEsAVegenTul) {
+    IdeiglenesMappa m;
+    std::vector<std::uint8_t> adat(300000);
+    for (std::size_t i = 0; i < adat.size(); ++i) adat[i] = static_cast<std::uint8_t>(i * 7);
+    ASSERT_TRUE(BiztosMentes(m.Utvonal / "a.bin", adat));
+    auto f = FajlForras::Megnyitas(m.Utvonal / "a.bin");
+    ASSERT_TRUE(f);
+    EXPECT_EQ(f->Meret(), adat.size());
+    std::vector<std::uint8_t> ki(1000);
+    ASSERT_TRUE(f->Olvas(250000, ki));
+    EXPECT_TRUE(std::equal(ki.begin(), ki.end(), adat.begin() + 250000));
+    EXPECT_FALSE(f->Olvas(299001, ki)) << "past the end";
+    EXPECT_FALSE(f->Olvas(UINT64_MAX - 10, ki)) << "a position that would wrap";
+    MemoriaForras mf(adat);
+    ASSERT_TRUE(mf.Olvas(250000, ki));
+    EXPECT_TRUE(std::equal(ki.begin(), ki.end(), adat.begin() + 250000));
+    EXPECT_FALSE(mf.Olvas(UINT64_MAX - 10, ki));
+    EXPECT_FALSE(FajlForras::Megnyitas("/dev/zero")) << "a device is no file";
+    EXPECT_FALSE(FajlForras::Megnyitas(m.Utvonal)) << "nor is a folder";
 }
 
 TEST(KisVeg, IrasOlvasasEsRovidAdat) {
