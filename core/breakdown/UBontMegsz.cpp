@@ -98,6 +98,8 @@ std::string OptimalisMagSzoveg(std::uint64_t mag) {
 
 HaladasKijelzes HaladasSzamitas(const BontasHaladas& h, double jegyAr, bool euro, bool ablakAktiv) {
     HaladasKijelzes k;
+    // The last pass leaves the error round at -1, and the optimised search runs after it.
+    k.Frissul = h.BontStatus == 1 && (h.HibaKor >= 0 || h.Optimalizalas);
     k.IdoCimke = IdoCimkeSzoveg(h.Eltelt);
     k.SzelvSzamCimke = SzelvSzamSzoveg(h.TaroltNyerSzelv);
     k.KoltsegCimke = KoltsegSzoveg(h.TaroltNyerSzelv, jegyAr, euro);

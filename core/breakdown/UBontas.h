@@ -120,8 +120,10 @@ public:
     void SzalInditas();
     void Megvar();
     bool Fut() const { return fut_.load(); }
-    // The Stop button: the enumeration leaves its loop at its next iteration.
-    void Stop();
+    // The Stop button: the enumeration leaves its loop at its next iteration. During the
+    // optimised search it ends the search instead, and the run finishes with its best
+    // complete cover: then true.
+    bool Stop();
     // Who hears the moments of a run (set before the worker starts, cleared after it
     // returned); nothing is told without one.
     void SetEsemenyek(BontasEsemenyek* e) { esemenyek_ = e; }

@@ -151,14 +151,14 @@ void TBontas::Megvar() {
     if (szal_.joinable()) szal_.join();
 }
 
-void TBontas::Stop() {
-    // Stop during the optimised search keeps its best complete cover.
+bool TBontas::Stop() {
     if (optFut_.load()) {
         optAllapot_.Stop.store(true);
-        return;
+        return true;
     }
     bontStatus_.store(0);
     hibaKor_.store(-1);
+    return false;
 }
 
 void TBontas::Vege() {

@@ -87,6 +87,22 @@ TEST(Haladas, OptimalizalasAlattAKisebbFedesLatszik) {
     EXPECT_EQ(OptimalisMagSzoveg(123456789), "Optimalizált csökkentés, véletlen mag: 123456789");
 }
 
+// The tick refreshes the labels during a pass and during the search; a rule of error round
+// >= 0 alone never showed the search, since the last pass leaves the round at -1.
+TEST(Haladas, ATickAPassAlattEsAKeresesAlattFrissit) {
+    BontasHaladas h;
+    h.SorHossz = 5;
+    h.BontStatus = 1;
+    h.HibaKor = 0;
+    EXPECT_TRUE(HaladasSzamitas(h, 300, false, true).Frissul);
+    h.HibaKor = -1; // between the last pass and the end of the run
+    EXPECT_FALSE(HaladasSzamitas(h, 300, false, true).Frissul);
+    h.Optimalizalas = true;
+    EXPECT_TRUE(HaladasSzamitas(h, 300, false, true).Frissul);
+    h.BontStatus = 0; // stopped
+    EXPECT_FALSE(HaladasSzamitas(h, 300, false, true).Frissul);
+}
+
 TEST(VegeUzenetek, UresBontasElsoNemTeljesultFeltetelVagyTalalatiArany) {
     FeltetelAdatok a;
     a.MobBe = a.SzvParosBe = a.IkerszamBe = 1;
