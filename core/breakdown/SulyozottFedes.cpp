@@ -57,7 +57,7 @@ void SulyozottFedes::Hozzaad(std::int32_t j) {
     ido_[I(j)] = lepes_;
     for (const std::int32_t c : t_.Szomszedok(j)) {
         std::int32_t& f = fedes_[I(c)];
-        const std::int32_t w = suly_[I(c)];
+        const Pont w = suly_[I(c)];
         if (f == 0) {
             FedetlenKi(c);
             for (const std::int32_t k : t_.Szomszedok(c))
@@ -85,7 +85,7 @@ void SulyozottFedes::Elvesz(std::int32_t j) {
     szabad_[I(j)] = 0;
     for (const std::int32_t c : t_.Szomszedok(j)) {
         std::int32_t& f = fedes_[I(c)];
-        const std::int32_t w = suly_[I(c)];
+        const Pont w = suly_[I(c)];
         --f;
         xor_[I(c)] ^= j;
         if (f == 0) {

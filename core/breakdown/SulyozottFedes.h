@@ -45,7 +45,8 @@ private:
     FedesVeletlen g_;
     // Per candidate: how many rows cover it, the xor of their indices (the single one when
     // one covers it), its weight, and its place in the hole list (-1 when covered).
-    std::vector<std::int32_t> fedes_, xor_, suly_, hely_;
+    std::vector<std::int32_t> fedes_, xor_, hely_;
+    std::vector<Pont> suly_;
     // Per candidate as a row: the weight it would gain (outside the cover) or lose
     // (inside), when it last changed, whether it may enter, its place in the cover.
     std::vector<Pont> pont_;
