@@ -105,6 +105,10 @@ HaladasKijelzes HaladasSzamitas(const BontasHaladas& h, double jegyAr, bool euro
     k.KoltsegCimke = KoltsegSzoveg(h.TaroltNyerSzelv, jegyAr, euro);
     k.Pozicio = BontasPozicio(h);
     k.Szazalek = BontasSzazalek(h);
+    // The passes are done by then: the bar follows the search's share of its time budget.
+    if (h.Optimalizalas && h.OptimalisIdo.count() > 0)
+        k.Szazalek = static_cast<int>(std::clamp<std::int64_t>(
+            h.OptimalisEltelt.count() * 100 / h.OptimalisIdo.count(), 0, 100));
     const std::string sz = std::to_string(k.Szazalek);
     k.FolyamatCimke = "Bontás folyamata: " + sz + " %";
     if (h.Optimalizalas) {

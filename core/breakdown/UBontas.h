@@ -90,6 +90,7 @@ struct BontasHaladas {
     std::chrono::milliseconds Eltelt{0};
     bool Optimalizalas = false;   // the optimised search is running
     std::int32_t OptimalisDb = 0; // its smallest complete cover so far (0 before the first)
+    std::chrono::milliseconds OptimalisEltelt{0}, OptimalisIdo{0}; // its time and budget
 };
 
 // C(n, k) by the engine's own formula (64-bit; k >= 2).
@@ -281,6 +282,7 @@ private:
     std::chrono::milliseconds optIdo_{10000};
     FedesAllapot optAllapot_;
     std::atomic<bool> optFut_{false};
+    std::atomic<std::chrono::steady_clock::rep> optKezdoIdo_{0};
 };
 
 } // namespace varion

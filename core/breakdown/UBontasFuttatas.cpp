@@ -204,6 +204,13 @@ BontasHaladas TBontas::Haladas() const {
     h.Bovites = bovul_.load();
     h.Optimalizalas = optFut_.load();
     h.OptimalisDb = optAllapot_.LegjobbDb.load();
+    if (h.Optimalizalas) {
+        const std::chrono::steady_clock::time_point kezdo{
+            std::chrono::steady_clock::duration{optKezdoIdo_.load()}};
+        h.OptimalisEltelt = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - kezdo);
+        h.OptimalisIdo = optIdo_;
+    }
     h.Eltelt = Eltelt();
     return h;
 }

@@ -81,6 +81,13 @@ TEST(Haladas, OptimalizalasAlattAKisebbFedesLatszik) {
     EXPECT_EQ(k.FolyamatCimke, "Optimalizálás: 30 szelvény");
     EXPECT_EQ(k.SzelvSzamCimke, "30 db szelvény szükséges a játékhoz.");
     EXPECT_EQ(k.KoltsegCimke, "Bontás költsége: 9 000 Forint.");
+    // the bar: the search's share of its budget, not the finished passes' 100 %
+    h.OptimalisEltelt = std::chrono::milliseconds(2500);
+    h.OptimalisIdo = std::chrono::milliseconds(10000);
+    EXPECT_EQ(HaladasSzamitas(h, 300, false, false).Szazalek, 25);
+    EXPECT_EQ(HaladasSzamitas(h, 300, false, false).AlkalmazasCim, "Bontás: 25 %");
+    h.OptimalisEltelt = std::chrono::milliseconds(10400); // the last steps after the budget
+    EXPECT_EQ(HaladasSzamitas(h, 300, false, false).Szazalek, 100);
     h.Optimalizalas = false; // the search ended: the engine's stored rows count again
     EXPECT_EQ(HaladasSzamitas(h, 300, false, true).SzelvSzamCimke,
               "1 043 db szelvény szükséges a játékhoz.");

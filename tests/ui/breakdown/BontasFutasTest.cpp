@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -313,8 +314,9 @@ TEST(BontasFutas, OptimalizaltCsokkentesKevesebbSzelveny) {
 }
 
 // The window follows the search: while it runs, the progress line reads "Optimalizálás: n
-// szelvény" with the search's smallest cover, below the 43 rows of the passes, and the
-// count line agrees. Stop then keeps that cover and the window stays open to show it.
+// szelvény" with the search's smallest cover, below the 43 rows of the passes, the count
+// line agrees and the bar shows the share of the budget spent. Stop then keeps that cover and the
+// window stays open to show it.
 TEST(BontasFutas, OptimalizalasAlattACsokkenoSzamLatszik) {
     Program p;
     for (int n : {3, 14, 25, 36, 47, 58, 69, 80, 81, 82, 83}) p.Jelol({n});
@@ -325,7 +327,7 @@ TEST(BontasFutas, OptimalizalasAlattACsokkenoSzamLatszik) {
                p.F().BontasGomb()->click();
            });
     const QRegularExpression minta(QStringLiteral("^Optimalizálás: (\\d+) szelvény$"));
-    int latott = 0;
+    int latott = 0, sav = -1;
     QString szelvSzam;
     bool nyitvaMaradt = false;
     Amikor(
@@ -333,6 +335,7 @@ TEST(BontasFutas, OptimalizalasAlattACsokkenoSzamLatszik) {
         [&] {
             latott = minta.match(p.B().FolyamatCimke()->text()).captured(1).toInt();
             szelvSzam = p.B().SzelvSzamCimke()->text();
+            sav = p.B().Folyamat()->value();
             p.B().StopGomb()->click();
             Amikor([&p] { return !p.B().Fut(); },
                    [&] {
@@ -344,6 +347,9 @@ TEST(BontasFutas, OptimalizalasAlattACsokkenoSzamLatszik) {
     EXPECT_GT(latott, 0);
     EXPECT_LT(latott, 43);
     EXPECT_EQ(szelvSzam, QStringLiteral("%1 db szelvény szükséges a játékhoz.").arg(latott));
+    // The bar follows the search's 10 s budget; the finished passes alone would fill it.
+    EXPECT_GE(sav, 0);
+    EXPECT_LT(sav, 100);
     EXPECT_TRUE(nyitvaMaradt);
     ASSERT_EQ(p.E().GetBontStatus(), 1);
     EXPECT_GT(p.E().GetTaroltNyerSzelv(), 0);
