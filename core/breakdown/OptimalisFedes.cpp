@@ -7,44 +7,15 @@
 #include <thread>
 
 #include "breakdown/FedesTablak.h"
+#include "breakdown/FedesVeletlen.h"
+#include "breakdown/SulyozottFedes.h"
 
 namespace varion {
 namespace {
 
 using Ora = std::chrono::steady_clock;
 
-// A small generator of our own: the same seed gives the same path on every platform.
-class Gen {
-public:
-    explicit Gen(std::uint64_t mag) {
-        for (auto& x : s_) {
-            mag += 0x9E3779B97F4A7C15ull;
-            std::uint64_t z = mag;
-            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-            z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-            x = z ^ (z >> 31);
-        }
-    }
-    std::uint64_t operator()() {
-        const std::uint64_t ki = std::rotl(s_[1] * 5, 7) * 9;
-        const std::uint64_t t = s_[1] << 17;
-        s_[2] ^= s_[0];
-        s_[3] ^= s_[1];
-        s_[1] ^= s_[2];
-        s_[0] ^= s_[3];
-        s_[2] ^= t;
-        s_[3] = std::rotl(s_[3], 45);
-        return ki;
-    }
-    // Uniform in 0..n-1.
-    std::uint32_t Szam(std::uint32_t n) {
-        return static_cast<std::uint32_t>(((*this)() >> 32) * n >> 32);
-    }
-    double Egyseg() { return static_cast<double>((*this)() >> 11) * 0x1.0p-53; }
-
-private:
-    std::uint64_t s_[4];
-};
+using Gen = FedesVeletlen;
 
 // The r-th set bit of a mask.
 int Bit(const SorMaszk& m, int r) {
@@ -105,9 +76,9 @@ std::vector<std::int32_t> MohoFedes(const FedesTablak& t, Gen& g, const std::ato
 // the list of uncovered ones (with each one's place in it, for removal in one step).
 class Kereses {
 public:
-    Kereses(const FedesTablak& t, int k, int hibapont, std::uint64_t mag, int szal)
-        : t_(t), kell_(k - hibapont), szal_(szal), g_(mag),
-          db_(static_cast<std::size_t>(t.Db()), 0), hely_(static_cast<std::size_t>(t.Db()), -1) {}
+    Kereses(const FedesTablak& t, int k, int hibapont, std::uint64_t mag, bool hul)
+        : t_(t), kell_(k - hibapont), hul_(hul), g_(mag), db_(static_cast<std::size_t>(t.Db()), 0),
+          hely_(static_cast<std::size_t>(t.Db()), -1) {}
 
     Gen& Generator() { return g_; }
 
@@ -122,10 +93,10 @@ public:
 
     void Futas(Ora::time_point hatarido, std::uint64_t lepesKorlat, std::int32_t alsoKorlat,
                FedesAllapot& allapot) {
-        // Two schedules, one per thread, since neither wins everywhere: a constant
-        // temperature (a rise of one hole taken about one step in thirty), and a cooling
-        // from 0.6 that starts again when it freezes.
-        const bool hul = (szal_ & 1) != 0;
+        // Two schedules, since neither wins everywhere: a constant temperature (a rise of
+        // one hole taken about one step in thirty), and a cooling from 0.6 that starts
+        // again when it freezes.
+        const bool hul = hul_;
         double hom = hul ? 0.6 : 0.3;
         std::uint64_t lepes = 0, jelentett = 0;
         std::vector<std::size_t> rovid;
@@ -253,7 +224,8 @@ private:
     }
 
     const FedesTablak& t_;
-    int kell_, szal_;
+    int kell_;
+    bool hul_;
     Gen g_;
     std::vector<std::int32_t> db_, hely_, fedetlen_, jegyek_, legjobb_;
 };
@@ -299,19 +271,31 @@ FedesEredmeny OptimalisFedes(std::span<const SorMaszk> jeloltek, std::span<const
     const std::vector<std::int32_t> adott = AdottFedes(t, kezdo);
 
     const int szalak = std::max(1, b.Szalak);
-    std::vector<std::unique_ptr<Kereses>> keresesek;
-    for (int i = 0; i < szalak; ++i)
-        keresesek.push_back(std::make_unique<Kereses>(
-            t, b.K, b.Hibapont, b.Mag * 0x2545F4914F6CDD1Dull + static_cast<std::uint64_t>(i), i));
+    std::vector<std::vector<std::int32_t>> legjobbak(static_cast<std::size_t>(szalak));
     std::vector<std::int32_t> kezdoDb(static_cast<std::size_t>(szalak), 0);
-    const auto szal = [&](int i) {
-        Kereses& k = *keresesek[static_cast<std::size_t>(i)];
+    const auto futas = [&](auto& k, int i) {
         std::vector<std::int32_t> moho = MohoFedes(t, k.Generator(), allapot.Stop);
         if (moho.empty() || (!adott.empty() && adott.size() <= moho.size())) moho = adott;
         if (moho.empty()) return;
         kezdoDb[static_cast<std::size_t>(i)] = static_cast<std::int32_t>(moho.size());
         k.Kezdes(std::move(moho));
         k.Futas(hatarido, b.LepesKorlat, e.AlsoKorlat, allapot);
+        legjobbak[static_cast<std::size_t>(i)] = k.Legjobb();
+    };
+    // With one error point the weighted exchange wins clearly, beside an annealing at a
+    // constant temperature. With more, a neighbourhood holds hundreds of candidates, and
+    // every row that enters or leaves updates the weights of hundreds of neighbourhoods:
+    // there the annealing takes far more steps in the same time and ends lower, so both
+    // threads anneal, on the two schedules.
+    const auto szal = [&](int i) {
+        const std::uint64_t mag = b.Mag * 0x2545F4914F6CDD1Dull + static_cast<std::uint64_t>(i);
+        if (b.Hibapont == 1 && i % 2 == 0) {
+            SulyozottFedes k(t, mag);
+            futas(k, i);
+        } else {
+            Kereses k(t, b.K, b.Hibapont, mag, b.Hibapont > 1 && i % 2 != 0);
+            futas(k, i);
+        }
     };
     std::vector<std::thread> futok;
     for (int i = 1; i < szalak; ++i) futok.emplace_back(szal, i);
@@ -319,9 +303,8 @@ FedesEredmeny OptimalisFedes(std::span<const SorMaszk> jeloltek, std::span<const
     for (auto& f : futok) f.join();
 
     const std::vector<std::int32_t>* legjobb = nullptr;
-    for (const auto& k : keresesek)
-        if (!k->Legjobb().empty() && (!legjobb || k->Legjobb().size() < legjobb->size()))
-            legjobb = &k->Legjobb();
+    for (const auto& l : legjobbak)
+        if (!l.empty() && (!legjobb || l.size() < legjobb->size())) legjobb = &l;
     for (const std::int32_t d : kezdoDb)
         if (d > 0 && (e.KezdoDb == 0 || d < e.KezdoDb)) e.KezdoDb = d;
     if (!legjobb) {

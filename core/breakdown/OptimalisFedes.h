@@ -1,9 +1,11 @@
 // The optimised reduction: the fewest rows it can find such that every candidate shares at
 // least K - e indices with one of them. It starts from the better of a given cover (the
 // engine's own passes) and a max-gain greedy cover, then drops one row at a time and
-// repairs the hole by simulated annealing over single-number exchanges, on neighbour tables
-// built once. Every thread follows its own seeded path; the smallest complete cover found
-// by any of them is the result, so Stop and the time budget never leave a hole.
+// repairs the hole, on neighbour tables built once: by simulated annealing over
+// single-number exchanges, and with one error point also by exchanges guided by candidate
+// weights (`SulyozottFedes`). Every thread follows its own seeded path; the smallest
+// complete cover found by any of them is the result, so Stop and the time budget never
+// leave a hole.
 #pragma once
 
 #include <array>

@@ -98,11 +98,17 @@ std::string OptimalisMagSzoveg(std::uint64_t mag) {
 
 HaladasKijelzes HaladasSzamitas(const BontasHaladas& h, double jegyAr, bool euro, bool ablakAktiv) {
     HaladasKijelzes k;
+    // The last pass leaves the error round at -1, and the optimised search runs after it.
+    k.Frissul = h.BontStatus == 1 && (h.HibaKor >= 0 || h.Optimalizalas);
     k.IdoCimke = IdoCimkeSzoveg(h.Eltelt);
     k.SzelvSzamCimke = SzelvSzamSzoveg(h.TaroltNyerSzelv);
     k.KoltsegCimke = KoltsegSzoveg(h.TaroltNyerSzelv, jegyAr, euro);
     k.Pozicio = BontasPozicio(h);
     k.Szazalek = BontasSzazalek(h);
+    // The passes are done by then: the bar follows the search's share of its time budget.
+    if (h.Optimalizalas && h.OptimalisIdo.count() > 0)
+        k.Szazalek = static_cast<int>(std::clamp<std::int64_t>(
+            h.OptimalisEltelt.count() * 100 / h.OptimalisIdo.count(), 0, 100));
     const std::string sz = std::to_string(k.Szazalek);
     k.FolyamatCimke = "Bontás folyamata: " + sz + " %";
     if (h.Optimalizalas) {

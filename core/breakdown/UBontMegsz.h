@@ -22,6 +22,9 @@ struct HaladasKijelzes {
     int Szazalek = 0;           // 0..100, for the progress bar
     std::string FolyamatCimke;  // "Bontás folyamata: 12 %", "Optimalizálás: 30 szelvény"
     std::string AlkalmazasCim;  // "Bontás: 12 %" while the window is not active, else "Varion"
+    // The tick shows these only while a pass or the optimised search runs: after a stop, or
+    // between the last pass and the end of the run, the labels keep what they show.
+    bool Frissul = false;
 };
 
 // `jegyAr`: price of one ticket; `euro`: the settings' currency choice is non-zero.

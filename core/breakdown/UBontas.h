@@ -91,6 +91,7 @@ struct BontasHaladas {
     std::chrono::milliseconds Eltelt{0};
     bool Optimalizalas = false;   // the optimised search is running
     std::int32_t OptimalisDb = 0; // its smallest complete cover so far (0 before the first)
+    std::chrono::milliseconds OptimalisEltelt{0}, OptimalisIdo{0}; // its time and budget
 };
 
 // C(n, k) by the engine's own formula (64-bit; k >= 2).
@@ -121,8 +122,10 @@ public:
     void SzalInditas();
     void Megvar();
     bool Fut() const { return fut_.load(); }
-    // The Stop button: the enumeration leaves its loop at its next iteration.
-    void Stop();
+    // The Stop button: the enumeration leaves its loop at its next iteration. During the
+    // optimised search it ends the search instead, and the run finishes with its best
+    // complete cover: then true.
+    bool Stop();
     // Who hears the moments of a run (set before the worker starts, cleared after it
     // returned); nothing is told without one.
     void SetEsemenyek(BontasEsemenyek* e) { esemenyek_ = e; }
@@ -287,6 +290,7 @@ private:
     std::chrono::milliseconds optIdo_{10000};
     FedesAllapot optAllapot_;
     std::atomic<bool> optFut_{false};
+    std::atomic<std::chrono::steady_clock::rep> optKezdoIdo_{0};
 };
 
 } // namespace varion

@@ -151,14 +151,14 @@ void TBontas::Megvar() {
     if (szal_.joinable()) szal_.join();
 }
 
-void TBontas::Stop() {
-    // Stop during the optimised search keeps its best complete cover.
+bool TBontas::Stop() {
     if (optFut_.load()) {
         optAllapot_.Stop.store(true);
-        return;
+        return true;
     }
     bontStatus_.store(0);
     hibaKor_.store(-1);
+    return false;
 }
 
 void TBontas::Vege() {
@@ -204,6 +204,13 @@ BontasHaladas TBontas::Haladas() const {
     h.Bovites = bovul_.load();
     h.Optimalizalas = optFut_.load();
     h.OptimalisDb = optAllapot_.LegjobbDb.load();
+    if (h.Optimalizalas) {
+        const std::chrono::steady_clock::time_point kezdo{
+            std::chrono::steady_clock::duration{optKezdoIdo_.load()}};
+        h.OptimalisEltelt = std::chrono::duration_cast<std::chrono::milliseconds>(
+            std::chrono::steady_clock::now() - kezdo);
+        h.OptimalisIdo = optIdo_;
+    }
     h.Eltelt = Eltelt();
     return h;
 }

@@ -12,6 +12,7 @@ void TBontas::Optimalizalas() {
     optAllapot_.Stop.store(false);
     optAllapot_.LegjobbDb.store(0);
     optAllapot_.Lepesek.store(0);
+    optKezdoIdo_.store(std::chrono::steady_clock::now().time_since_epoch().count());
     optFut_.store(true);
     // A Stop that came before the flag was up ended the run: nothing to search then.
     if (bontStatus_.load() != 1) {

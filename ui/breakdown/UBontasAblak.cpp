@@ -229,8 +229,7 @@ void TBontasAblak::ArValtozas(double jegyAr, bool euro) {
 void TBontasAblak::Timer1Timer() {
     if (!bontas_.TickKezdes()) return;
     const BontasHaladas h = bontas_.Haladas();
-    if (h.HibaKor >= 0 && h.BontStatus == 1) {
-        const auto k = HaladasSzamitas(h, jegyAr_, euro_, isActiveWindow());
+    if (const auto k = HaladasSzamitas(h, jegyAr_, euro_, isActiveWindow()); k.Frissul) {
         ido_->setText(Qs(k.IdoCimke));
         szelvSzam_->setText(Qs(k.SzelvSzamCimke));
         koltseg_->setText(Qs(k.KoltsegCimke));
@@ -300,9 +299,11 @@ void TBontasAblak::SzalKilepett() {
 }
 
 void TBontasAblak::StopGombClick() {
-    bontas_.Stop();
     stop_->setEnabled(false);
-    // The window closes once the worker has returned; the breakdown is deleted after.
+    // Stopping the optimised search keeps its best cover: the run ends as finished and the
+    // window stays to show it. Otherwise the window closes once the worker has returned,
+    // and the breakdown is deleted after.
+    if (bontas_.Stop()) return;
     bezarasKert_ = true;
     if (!fut_) SzalKilepett();
 }

@@ -81,10 +81,33 @@ TEST(Haladas, OptimalizalasAlattAKisebbFedesLatszik) {
     EXPECT_EQ(k.FolyamatCimke, "Optimalizálás: 30 szelvény");
     EXPECT_EQ(k.SzelvSzamCimke, "30 db szelvény szükséges a játékhoz.");
     EXPECT_EQ(k.KoltsegCimke, "Bontás költsége: 9 000 Forint.");
+    // the bar: the search's share of its budget, not the finished passes' 100 %
+    h.OptimalisEltelt = std::chrono::milliseconds(2500);
+    h.OptimalisIdo = std::chrono::milliseconds(10000);
+    EXPECT_EQ(HaladasSzamitas(h, 300, false, false).Szazalek, 25);
+    EXPECT_EQ(HaladasSzamitas(h, 300, false, false).AlkalmazasCim, "Bontás: 25 %");
+    h.OptimalisEltelt = std::chrono::milliseconds(10400); // the last steps after the budget
+    EXPECT_EQ(HaladasSzamitas(h, 300, false, false).Szazalek, 100);
     h.Optimalizalas = false; // the search ended: the engine's stored rows count again
     EXPECT_EQ(HaladasSzamitas(h, 300, false, true).SzelvSzamCimke,
               "1 043 db szelvény szükséges a játékhoz.");
     EXPECT_EQ(OptimalisMagSzoveg(123456789), "Optimalizált csökkentés, véletlen mag: 123456789");
+}
+
+// The tick refreshes the labels during a pass and during the search; a rule of error round
+// >= 0 alone never showed the search, since the last pass leaves the round at -1.
+TEST(Haladas, ATickAPassAlattEsAKeresesAlattFrissit) {
+    BontasHaladas h;
+    h.SorHossz = 5;
+    h.BontStatus = 1;
+    h.HibaKor = 0;
+    EXPECT_TRUE(HaladasSzamitas(h, 300, false, true).Frissul);
+    h.HibaKor = -1; // between the last pass and the end of the run
+    EXPECT_FALSE(HaladasSzamitas(h, 300, false, true).Frissul);
+    h.Optimalizalas = true;
+    EXPECT_TRUE(HaladasSzamitas(h, 300, false, true).Frissul);
+    h.BontStatus = 0; // stopped
+    EXPECT_FALSE(HaladasSzamitas(h, 300, false, true).Frissul);
 }
 
 TEST(VegeUzenetek, UresBontasElsoNemTeljesultFeltetelVagyTalalatiArany) {

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 #include <chrono>
@@ -308,6 +310,53 @@ TEST(BontasFutas, OptimalizaltCsokkentesKevesebbSzelveny) {
         QStringLiteral("Optimalizált csökkentés, véletlen mag: %1").arg(p.E().OptimalisMag()));
     EXPECT_EQ(p.B().SzelvSzamCimke()->text(),
               QStringLiteral("%1 db szelvény szükséges a játékhoz.").arg(db));
+    EXPECT_TRUE(p.u.Lathato().empty());
+}
+
+// The window follows the search: while it runs, the progress line reads "Optimalizálás: n
+// szelvény" with the search's smallest cover, below the 43 rows of the passes, the count
+// line agrees and the bar shows the share of the budget spent. Stop then keeps that cover and the
+// window stays open to show it.
+TEST(BontasFutas, OptimalizalasAlattACsokkenoSzamLatszik) {
+    Program p;
+    for (int n : {3, 14, 25, 36, 47, 58, 69, 80, 81, 82, 83}) p.Jelol({n});
+    Amikor([&p] { return p.F().isVisible(); },
+           [&p] {
+               p.F().HibapontEdit()->setValue(1);
+               p.F().OptimalizaltBox()->click();
+               p.F().BontasGomb()->click();
+           });
+    const QRegularExpression minta(QStringLiteral("^Optimalizálás: (\\d+) szelvény$"));
+    int latott = 0, sav = -1;
+    QString szelvSzam;
+    bool nyitvaMaradt = false;
+    Amikor(
+        [&] { return p.B().isVisible() && minta.match(p.B().FolyamatCimke()->text()).hasMatch(); },
+        [&] {
+            latott = minta.match(p.B().FolyamatCimke()->text()).captured(1).toInt();
+            szelvSzam = p.B().SzelvSzamCimke()->text();
+            sav = p.B().Folyamat()->value();
+            p.B().StopGomb()->click();
+            Amikor([&p] { return !p.B().Fut(); },
+                   [&] {
+                       nyitvaMaradt = p.B().isVisible();
+                       if (nyitvaMaradt) p.B().KilepesGomb()->click();
+                   });
+        });
+    p.ablak->Akcio(Parancs::FeltKijeloles)->trigger();
+    EXPECT_GT(latott, 0);
+    EXPECT_LT(latott, 43);
+    EXPECT_EQ(szelvSzam, QStringLiteral("%1 db szelvény szükséges a játékhoz.").arg(latott));
+    // The bar follows the search's 10 s budget; the finished passes alone would fill it.
+    EXPECT_GE(sav, 0);
+    EXPECT_LT(sav, 100);
+    EXPECT_TRUE(nyitvaMaradt);
+    ASSERT_EQ(p.E().GetBontStatus(), 1);
+    EXPECT_GT(p.E().GetTaroltNyerSzelv(), 0);
+    EXPECT_LE(p.E().GetTaroltNyerSzelv(), latott);
+    EXPECT_EQ(
+        p.B().FolyamatCimke()->text(),
+        QStringLiteral("Optimalizált csökkentés, véletlen mag: %1").arg(p.E().OptimalisMag()));
     EXPECT_TRUE(p.u.Lathato().empty());
 }
 
