@@ -30,6 +30,7 @@
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
 #include "support/SorozatVeletlen.h"
+#include "ui/ProgramProba.h"
 
 namespace varion::ui {
 namespace {
@@ -37,10 +38,7 @@ namespace {
 namespace fs = std::filesystem;
 using teszt::RogzitoUzenetek;
 
-struct Gep : InditasPlatform {
-    std::optional<std::uint64_t> SzabadMemoria() override { return 1ull << 32; }
-    bool VanEger() override { return true; }
-};
+using proba::Gep;
 
 struct Program {
     teszt::IdeiglenesMappa mappa;
@@ -51,8 +49,7 @@ struct Program {
     TBeallitasParancsok* parancsok = nullptr;
 
     Program() {
-        fs::copy(fs::path(VARION_RESOURCES) / "Help", mappa.Utvonal / "Help");
-        fs::copy(fs::path(VARION_RESOURCES) / "Dat", mappa.Utvonal / "Dat");
+        proba::ProgramFajlok(mappa.Utvonal);
         ablak = std::make_unique<TFoablak>(mappa.Utvonal, u, gep, v);
         EXPECT_TRUE(ablak->Inditas());
         parancsok = ablak->findChild<TBeallitasParancsok*>();

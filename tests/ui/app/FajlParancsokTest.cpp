@@ -19,6 +19,7 @@
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
 #include "support/SorozatVeletlen.h"
+#include "ui/ProgramProba.h"
 
 namespace varion::ui {
 namespace {
@@ -27,10 +28,7 @@ namespace fs = std::filesystem;
 using teszt::RogzitoUzenetek;
 using enum UzenetTipus;
 
-struct Gep : InditasPlatform {
-    std::optional<std::uint64_t> SzabadMemoria() override { return 1ull << 32; }
-    bool VanEger() override { return true; }
-};
+using proba::Gep;
 
 struct Program {
     teszt::IdeiglenesMappa mappa;
@@ -53,9 +51,7 @@ struct Program {
     bool felulir = true;
 
     Program() {
-        const fs::path res = VARION_RESOURCES;
-        fs::copy(res / "Help", mappa.Utvonal / "Help");
-        fs::copy(res / "Dat", mappa.Utvonal / "Dat");
+        proba::ProgramFajlok(mappa.Utvonal);
         u.MindentElfogad();
     }
     // The program works in its folder; the next test must not stand in a removed one.

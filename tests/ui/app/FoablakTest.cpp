@@ -21,6 +21,7 @@
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
 #include "support/SorozatVeletlen.h"
+#include "ui/ProgramProba.h"
 
 namespace varion::ui {
 namespace {
@@ -28,10 +29,7 @@ namespace {
 namespace fs = std::filesystem;
 using teszt::RogzitoUzenetek;
 
-struct Gep : InditasPlatform {
-    std::optional<std::uint64_t> SzabadMemoria() override { return 1ull << 32; }
-    bool VanEger() override { return true; }
-};
+using proba::Gep;
 
 // A program folder with the help files and the draw files of the build.
 struct Program {

@@ -8,16 +8,14 @@
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
 #include "support/SorozatVeletlen.h"
+#include "ui/ProgramProba.h"
 
 namespace varion::ui {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Gep : InditasPlatform {
-    std::optional<std::uint64_t> SzabadMemoria() override { return 1ull << 32; }
-    bool VanEger() override { return true; }
-};
+using proba::Gep;
 
 Szamsor Sorozat(int n) {
     Szamsor s;
@@ -29,8 +27,7 @@ Szamsor Sorozat(int n) {
 // breakdown, the verdict as information, and a hole made on purpose named as a warning.
 TEST(GaranciaParancsok, VerdictOfTheEnginesBreakdown) {
     teszt::IdeiglenesMappa mappa;
-    fs::copy(fs::path(VARION_RESOURCES) / "Help", mappa.Utvonal / "Help");
-    fs::copy(fs::path(VARION_RESOURCES) / "Dat", mappa.Utvonal / "Dat");
+    proba::ProgramFajlok(mappa.Utvonal);
     teszt::RogzitoUzenetek u;
     Gep gep;
     teszt::SorozatVeletlen v{{1}};

@@ -11,6 +11,7 @@
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
 #include "support/SorozatVeletlen.h"
+#include "ui/ProgramProba.h"
 
 namespace varion::ui {
 namespace {
@@ -21,17 +22,13 @@ std::string S(const QString& q) {
 
 namespace fs = std::filesystem;
 
-struct Gep : InditasPlatform {
-    std::optional<std::uint64_t> SzabadMemoria() override { return 1ull << 32; }
-    bool VanEger() override { return true; }
-};
+using proba::Gep;
 
 // "Listázás" and "Ellenőrzés" of the main window open the list and the check of the
 // engine's breakdown, the fixed numbers of the main ticket appended.
 TEST(ListaParancsok, AFoablakParancsaiAKeszBontastNyitjakMeg) {
     teszt::IdeiglenesMappa mappa;
-    fs::copy(fs::path(VARION_RESOURCES) / "Help", mappa.Utvonal / "Help");
-    fs::copy(fs::path(VARION_RESOURCES) / "Dat", mappa.Utvonal / "Dat");
+    proba::ProgramFajlok(mappa.Utvonal);
     teszt::RogzitoUzenetek u;
     u.MindentElfogad();
     Gep gep;

@@ -12,23 +12,20 @@
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
 #include "support/SorozatVeletlen.h"
+#include "ui/ProgramProba.h"
 
 namespace varion::ui {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Gep : InditasPlatform {
-    std::optional<std::uint64_t> SzabadMemoria() override { return 1ull << 32; }
-    bool VanEger() override { return true; }
-};
+using proba::Gep;
 
 // "Mentés PDF-be..." stands beside the breakdown report in "Bontás" → "Nyomtatás", is usable
 // only with a finished breakdown, and writes the report into the file the player names.
 TEST(NyomtatasParancsok, BontasPdfMenubolCsakKeszBontassal) {
     teszt::IdeiglenesMappa mappa;
-    fs::copy(fs::path(VARION_RESOURCES) / "Help", mappa.Utvonal / "Help");
-    fs::copy(fs::path(VARION_RESOURCES) / "Dat", mappa.Utvonal / "Dat");
+    proba::ProgramFajlok(mappa.Utvonal);
     teszt::RogzitoUzenetek u;
     u.MindentElfogad();
     Gep gep;

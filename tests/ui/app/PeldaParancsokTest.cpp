@@ -37,6 +37,7 @@
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
 #include "support/SorozatVeletlen.h"
+#include "ui/ProgramProba.h"
 
 namespace varion::ui {
 namespace {
@@ -48,10 +49,7 @@ std::string S(const QString& q) {
     return q.toStdString();
 }
 
-struct Gep : InditasPlatform {
-    std::optional<std::uint64_t> SzabadMemoria() override { return 1ull << 32; }
-    bool VanEger() override { return true; }
-};
+using proba::Gep;
 
 // The operator's history of game `jatek` as the program folder's draw file.
 bool ValodiHuzasok(const fs::path& programKonyvtar, int jatek) {
@@ -76,8 +74,7 @@ struct Program {
     bool van = true;
 
     explicit Program(int jatek) {
-        fs::copy(fs::path(VARION_RESOURCES) / "Help", mappa.Utvonal / "Help");
-        fs::copy(fs::path(VARION_RESOURCES) / "Dat", mappa.Utvonal / "Dat");
+        proba::ProgramFajlok(mappa.Utvonal);
         van = ValodiHuzasok(mappa.Utvonal, jatek);
         if (!van) return;
         ablak = std::make_unique<TFoablak>(mappa.Utvonal, u, gep, v);
@@ -249,8 +246,7 @@ TEST(PeldaParancsok, SajatSzamokkalCsakFixSzamNelkul) {
 
 TEST(PeldaParancsok, Nevjegy) {
     teszt::IdeiglenesMappa mappa;
-    fs::copy(fs::path(VARION_RESOURCES) / "Help", mappa.Utvonal / "Help");
-    fs::copy(fs::path(VARION_RESOURCES) / "Dat", mappa.Utvonal / "Dat");
+    proba::ProgramFajlok(mappa.Utvonal);
     RogzitoUzenetek u;
     u.MindentElfogad();
     Gep gep;

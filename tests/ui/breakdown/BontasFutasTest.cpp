@@ -25,6 +25,7 @@
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
 #include "support/SorozatVeletlen.h"
+#include "ui/ProgramProba.h"
 
 namespace varion::ui {
 namespace {
@@ -33,10 +34,7 @@ namespace fs = std::filesystem;
 using teszt::RogzitoUzenetek;
 using U = UzenetTipus;
 
-struct Gep : InditasPlatform {
-    std::optional<std::uint64_t> SzabadMemoria() override { return 1ull << 32; }
-    bool VanEger() override { return true; }
-};
+using proba::Gep;
 
 // The recording service with a hook that runs when a message is shown, on the window
 // thread, before the scripted answer.
@@ -58,8 +56,7 @@ struct Program {
     std::unique_ptr<TFoablak> ablak;
 
     Program() {
-        fs::copy(fs::path(VARION_RESOURCES) / "Dat", mappa.Utvonal / "Dat");
-        fs::copy(fs::path(VARION_RESOURCES) / "Help", mappa.Utvonal / "Help");
+        proba::ProgramFajlok(mappa.Utvonal);
         ablak = std::make_unique<TFoablak>(mappa.Utvonal, u, gep, v);
         EXPECT_TRUE(ablak->Inditas());
         u.Torles();

@@ -17,16 +17,14 @@
 #include "support/IdeiglenesMappa.h"
 #include "support/RogzitoUzenetek.h"
 #include "support/SorozatVeletlen.h"
+#include "ui/ProgramProba.h"
 
 namespace varion::ui::teszt_huzas {
 
 namespace fs = std::filesystem;
 using teszt::RogzitoUzenetek;
 
-struct Gep : InditasPlatform {
-    std::optional<std::uint64_t> SzabadMemoria() override { return 1ull << 32; }
-    bool VanEger() override { return true; }
-};
+using proba::Gep;
 
 inline const std::string Otos = "2020;3;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;11;12;13;14;15\r\n"
                                 "2020;2;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;1;2;3;4;6\r\n"
@@ -42,14 +40,12 @@ struct Program {
 
     // `ini`: the settings file the program finds, when not empty.
     explicit Program(const std::string& csv = Otos, const std::string& ini = {}) {
-        const fs::path res = VARION_RESOURCES;
         if (!ini.empty()) {
             EXPECT_TRUE(io::BiztosMentes(
                 mappa.Utvonal / "Varion.ini",
                 std::span(reinterpret_cast<const std::uint8_t*>(ini.data()), ini.size())));
         }
-        fs::copy(res / "Help", mappa.Utvonal / "Help");
-        fs::copy(res / "Dat", mappa.Utvonal / "Dat");
+        proba::ProgramFajlok(mappa.Utvonal);
         HuzasAdatbazis db(5);
         if (!csv.empty()) {
             EXPECT_TRUE(HuzasImport(db, csv));
