@@ -74,7 +74,7 @@ std::optional<MegnyitottAllomany> AllomanyBetoltes(const std::filesystem::path& 
     case FajlTipus::Tip: {
         auto sor = TipBetoltes(fajl, jatek, vanAdatbazis, huzasDb, u);
         if (!sor) return std::nullopt;
-        return MegnyitottAllomany{FajlTipus::Tip, std::move(*sor), std::nullopt};
+        return MegnyitottAllomany{FajlTipus::Tip, std::move(*sor), std::nullopt, {}};
     }
     case FajlTipus::Top: {
         auto t = TopBetoltesBlokkba(fajl, jatek, vanAdatbazis, huzasDb, u);
