@@ -34,7 +34,6 @@ struct Beallitasok {
     bool AtrendezesEngedve = true;
     int OptimalizalasIdo = 10; // seconds the optimised reduction may search
     SzelvSzinTabla SzelvSzinek;
-    SzelvSzinTabla SzelvSzinekMunka;   // the settings dialog's working copy
     std::array<std::string, 3> IniDir; // last folder of the file dialogs, games 5, 6, 7
     // Where "Frissítés az internetről" downloads the operator's export, games 5, 6, 7.
     std::array<std::string, 3> HuzasCim{"https://bet.szerencsejatek.hu/cmsfiles/otos.csv",
