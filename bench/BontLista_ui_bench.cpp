@@ -4,43 +4,17 @@
 // (the breakdown alone).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <numeric>
 
+#include "BenchAlkalmazas.h"
+#include "BenchSegito.h"
 #include "breakdown/UBontLista.h"
 
 namespace varion::ui {
 namespace {
 
-class Csendes final : public Uzenetek {
-protected:
-    bool Megjelenit(UzenetTipus, std::string_view) override { return true; }
-};
-
-QApplication& Alkalmazas() {
-    static int argc = 1;
-    static char nev[] = "bench";
-    static char* argv[] = {nev, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
-const TBontas& TeljesBontas() {
-    static TBontas* b = [] {
-        auto* t = new TBontas;
-        Csendes u;
-        t->SetBontasMaxMerete(TeljBontSzelvszam(90, 5));
-        BontasBemenet be;
-        be.Jatek = 5;
-        be.JeloltSzamok.resize(90);
-        std::iota(be.JeloltSzamok.begin(), be.JeloltSzamok.end(), std::uint8_t{1});
-        t->BontasIndul(be, u);
-        t->Futtatas();
-        return t;
-    }();
-    return *b;
-}
+using bench::Alkalmazas;
+using bench::TeljesBontas;
 
 // One screen: 15 rows of 6 columns, the text and colours the grid paints.
 void ModellCellakKepernyo(benchmark::State& state) {

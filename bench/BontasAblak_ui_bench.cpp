@@ -3,29 +3,19 @@
 // directly on the calling thread. The window should add nothing measurable.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTimer>
 #include <numeric>
 
+#include "BenchAlkalmazas.h"
+#include "BenchSegito.h"
 #include "breakdown/UBontasAblak.h"
 
 namespace varion::ui {
 namespace {
 
-class Csendes final : public Uzenetek {
-protected:
-    bool Megjelenit(UzenetTipus, std::string_view) override { return true; }
-};
-
-QApplication& Alkalmazas() {
-    static int argc = 1;
-    static char nev[] = "bench";
-    static char* argv[] = {nev, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
+using bench::Alkalmazas;
+using bench::Csendes;
 
 BontasBemenet Bemenet() {
     BontasBemenet be;

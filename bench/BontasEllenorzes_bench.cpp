@@ -4,31 +4,13 @@
 
 #include <numeric>
 
+#include "BenchSegito.h"
 #include "breakdown/BontasEllenorzes.h"
 
 namespace varion {
 namespace {
 
-class Csendes final : public Uzenetek {
-protected:
-    bool Megjelenit(UzenetTipus, std::string_view) override { return true; }
-};
-
-const TBontas& TeljesBontas() {
-    static TBontas* b = [] {
-        auto* t = new TBontas;
-        Csendes u;
-        t->SetBontasMaxMerete(TeljBontSzelvszam(90, 5));
-        BontasBemenet be;
-        be.Jatek = 5;
-        be.JeloltSzamok.resize(90);
-        std::iota(be.JeloltSzamok.begin(), be.JeloltSzamok.end(), std::uint8_t{1});
-        t->BontasIndul(be, u);
-        t->Futtatas();
-        return t;
-    }();
-    return *b;
-}
+using bench::TeljesBontas;
 
 void Sorok(benchmark::State& state, std::int64_t sorok) {
     state.counters["rows"] = static_cast<double>(sorok);

@@ -9,16 +9,14 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include "BenchSegito.h"
 #include "files/BontasAtadas.h"
 #include "files/BontasFajl.h"
 
 namespace varion {
 namespace {
 
-class Csendes final : public Uzenetek {
-protected:
-    bool Megjelenit(UzenetTipus, std::string_view) override { return true; }
-};
+using bench::Csendes;
 
 constexpr int N = 60; // C(60, 5) = 5,461,512 rows, 27 MB
 

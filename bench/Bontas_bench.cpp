@@ -7,25 +7,15 @@
 
 #include "breakdown/UBontas.h"
 // The plain loops the engine is compared with are the tests' own oracle.
+#include "BenchSegito.h"
 #include "support/HibapontOrakulum.cpp"
 
 namespace varion {
 namespace {
 
-class Csendes final : public Uzenetek {
-protected:
-    bool Megjelenit(UzenetTipus, std::string_view) override { return true; }
-};
-
-Szamsor Sorozat(int n) {
-    Szamsor s(static_cast<std::size_t>(n));
-    std::iota(s.begin(), s.end(), std::uint8_t{1});
-    return s;
-}
-
-double Masodperc(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
+using bench::Csendes;
+using bench::Masodperc;
+using bench::Sorozat;
 
 void TeljesBontas(benchmark::State& state) {
     Csendes u;

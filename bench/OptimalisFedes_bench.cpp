@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <numeric>
 
+#include "BenchSegito.h"
 #include "breakdown/GaranciaEllenorzes.h"
 #include "breakdown/OptimalisFedes.h"
 #include "breakdown/UBontas.h"
@@ -15,20 +16,9 @@
 namespace varion {
 namespace {
 
-class Csendes final : public Uzenetek {
-protected:
-    bool Megjelenit(UzenetTipus, std::string_view) override { return true; }
-};
-
-Szamsor Sorozat(int n) {
-    Szamsor s(static_cast<std::size_t>(n));
-    std::iota(s.begin(), s.end(), std::uint8_t{1});
-    return s;
-}
-
-double Masodperc(std::chrono::steady_clock::duration d) {
-    return std::chrono::duration<double>(d).count();
-}
+using bench::Csendes;
+using bench::Masodperc;
+using bench::Sorozat;
 
 std::uint64_t Kornyezet(const char* nev, std::uint64_t alap) {
     const char* s = std::getenv(nev);
