@@ -189,6 +189,19 @@ TEST(OptimalisFedes, TheWeightedSearchAloneReachesTheBestKnownCovers) {
     }
 }
 
+// 7 of 14 with two error points: the best designs (14 rows) sit in a narrow basin. A walk
+// at the cold temperature of one error point stays at 16 rows for a whole 10 s run
+// (18 million steps); the warm walk of the first thread falls into the basin here within
+// half a million.
+TEST(OptimalisFedes, TheWarmWalkReachesTheNarrowBasinOfSevenOfFourteen) {
+    const auto jeloltek = Jeloltek({7, Sorozat(14), 7, nullptr, {}, 1, 0});
+    FedesBeallitas fb{14, 7, 2, 1, std::chrono::minutes(10), 600000, 1};
+    FedesAllapot allapot;
+    const FedesEredmeny r = OptimalisFedes(jeloltek, {}, fb, allapot);
+    EXPECT_LE(r.Sorok.size(), 15u);
+    EXPECT_TRUE(FedetlenOrakulum(7, Sorozat(14), 7, 2, nullptr, r.Sorok).empty());
+}
+
 // Stop in the middle of the search: the rows are a complete cover, never a partial one.
 TEST(OptimalisFedes, StopReturnsACompleteCover) {
     const Szamsor jelolt = Sorozat(15);
