@@ -8,18 +8,14 @@
 #include "game/Jatek.h"
 #include "support/BontasSegito.h"
 #include "support/HibapontOrakulum.h"
+#include "support/KeziAdatok.h"
 #include "support/RogzitoUzenetek.h"
 
 namespace varion {
 namespace {
 
 using teszt::RogzitoUzenetek;
-
-Szamsor Sorozat(int n) {
-    Szamsor s(static_cast<std::size_t>(n));
-    std::iota(s.begin(), s.end(), std::uint8_t{1});
-    return s;
-}
+using teszt::Sorozat;
 
 // The game's highest numbers that are not marked.
 Szamsor Fixek(int db, const Szamsor& jelolt = {}, int jatek = 7) {

@@ -10,18 +10,14 @@
 #include "breakdown/UBontMegsz.h"
 #include "breakdown/UBontas.h"
 #include "support/BontasSegito.h"
+#include "support/KeziAdatok.h"
 #include "support/RogzitoUzenetek.h"
 
 namespace varion {
 namespace {
 
+using teszt::Sorozat;
 using Sor = std::array<std::uint8_t, 8>;
-
-Szamsor Sorozat(int n) {
-    Szamsor s(static_cast<std::size_t>(n));
-    std::iota(s.begin(), s.end(), std::uint8_t{1});
-    return s;
-}
 
 // The oracle: every K-subset, judged by the condition test on a copy, against every row
 // number by number. Returns the uncovered candidates in ascending order.

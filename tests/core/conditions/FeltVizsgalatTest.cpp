@@ -9,19 +9,15 @@
 #include "game/Jatek.h"
 #include "support/BontasSegito.h"
 #include "support/FeltetelOrakulum.h"
+#include "support/KeziAdatok.h"
 #include "support/RogzitoUzenetek.h"
 
 namespace varion {
 namespace {
 
 using teszt::SorLista;
+using teszt::Sorozat;
 using teszt::Vizsgalo;
-
-Szamsor Sorozat(int n) {
-    Szamsor s(static_cast<std::size_t>(n));
-    std::iota(s.begin(), s.end(), std::uint8_t{1});
-    return s;
-}
 
 TEST(FeltVizsgalat, MobilEsFixCsoportok) {
     FeltetelAdatok a;

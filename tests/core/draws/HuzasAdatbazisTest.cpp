@@ -6,24 +6,17 @@
 #include "io/FajlMentes.h"
 #include "io/KisVeg.h"
 #include "support/IdeiglenesMappa.h"
+#include "support/KeziAdatok.h"
 #include "support/RogzitoUzenetek.h"
 
 namespace varion {
 namespace {
 
 namespace fs = std::filesystem;
+using teszt::H;
 using teszt::IdeiglenesMappa;
 using teszt::RogzitoUzenetek;
 using enum UzenetTipus;
-
-Huzas H(int ev, int het, std::initializer_list<int> szamok) {
-    Huzas h;
-    h.Ev = ev;
-    h.Het = het;
-    std::size_t i = 0;
-    for (int s : szamok) h.Szamok[i++] = static_cast<std::uint8_t>(s);
-    return h;
-}
 
 // A file as another writer could have left it: junk in the reserved and unused bytes.
 std::vector<std::uint8_t> Fajl(int jatek, const std::vector<Huzas>& huzasok,

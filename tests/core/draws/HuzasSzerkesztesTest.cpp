@@ -8,23 +8,16 @@
 #include "io/FajlMentes.h"
 #include "io/KisVeg.h"
 #include "support/IdeiglenesMappa.h"
+#include "support/KeziAdatok.h"
 #include "support/RogzitoUzenetek.h"
 
 namespace varion {
 namespace {
 
+using teszt::H;
 using teszt::IdeiglenesMappa;
 using teszt::RogzitoUzenetek;
 using enum UzenetTipus;
-
-Huzas H(int ev, int het, std::initializer_list<int> szamok) {
-    Huzas h;
-    h.Ev = ev;
-    h.Het = het;
-    std::size_t i = 0;
-    for (int s : szamok) h.Szamok[i++] = static_cast<std::uint8_t>(s);
-    return h;
-}
 
 // The file written out by hand: header of version 1.2.3.4, records numbered 1..n.
 std::vector<std::uint8_t> Varhato(int jatek, const std::vector<Huzas>& huzasok) {

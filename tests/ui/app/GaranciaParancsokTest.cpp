@@ -6,6 +6,7 @@
 #include "app/UVarion.h"
 #include "support/BontasSegito.h"
 #include "support/IdeiglenesMappa.h"
+#include "support/KeziAdatok.h"
 #include "support/RogzitoUzenetek.h"
 #include "support/SorozatVeletlen.h"
 #include "ui/ProgramProba.h"
@@ -16,12 +17,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using proba::Gep;
-
-Szamsor Sorozat(int n) {
-    Szamsor s;
-    for (int i = 1; i <= n; ++i) s.push_back(static_cast<std::uint8_t>(i));
-    return s;
-}
+using teszt::Sorozat;
 
 // The command over a breakdown of 1..10 into fives with one error point: enabled on a
 // breakdown, the verdict as information, and a hole made on purpose named as a warning.
