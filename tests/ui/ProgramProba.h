@@ -4,9 +4,16 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "app/Inditas.h"
+#include "app/UVarion.h"
+#include "support/IdeiglenesMappa.h"
+#include "support/RogzitoUzenetek.h"
+#include "support/SorozatVeletlen.h"
 
 namespace varion::ui::proba {
 
@@ -22,5 +29,30 @@ inline void ProgramFajlok(const std::filesystem::path& mappa) {
     std::filesystem::copy(res / "Help", mappa / "Help");
     std::filesystem::copy(res / "Dat", mappa / "Dat");
 }
+
+// The program in a fresh folder: its message service, machine and random numbers, and the
+// main window once built. Tests that need more derive from it.
+struct Program {
+    teszt::IdeiglenesMappa mappa;
+    teszt::RogzitoUzenetek u;
+    Gep gep;
+    teszt::SorozatVeletlen v;
+    std::unique_ptr<TFoablak> ablak;
+
+    explicit Program(std::vector<int> veletlen = {1, 2, 3}) : v(std::move(veletlen)) {}
+
+    // A new main window on the folder, not yet started.
+    TFoablak& Epites() {
+        ablak = std::make_unique<TFoablak>(mappa.Utvonal, u, gep, v);
+        return *ablak;
+    }
+    // The build's files copied in, every message accepted, the window built and started.
+    TFoablak& Inditas() {
+        ProgramFajlok(mappa.Utvonal);
+        u.MindentElfogad();
+        EXPECT_TRUE(Epites().Inditas());
+        return *ablak;
+    }
+};
 
 } // namespace varion::ui::proba

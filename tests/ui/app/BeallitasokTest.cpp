@@ -38,20 +38,12 @@ namespace {
 namespace fs = std::filesystem;
 using teszt::RogzitoUzenetek;
 
-using proba::Gep;
-
-struct Program {
-    teszt::IdeiglenesMappa mappa;
-    RogzitoUzenetek u;
-    Gep gep;
-    teszt::SorozatVeletlen v{{1, 2, 3}};
-    std::unique_ptr<TFoablak> ablak;
+struct Program : proba::Program {
     TBeallitasParancsok* parancsok = nullptr;
 
     Program() {
         proba::ProgramFajlok(mappa.Utvonal);
-        ablak = std::make_unique<TFoablak>(mappa.Utvonal, u, gep, v);
-        EXPECT_TRUE(ablak->Inditas());
+        EXPECT_TRUE(Epites().Inditas());
         parancsok = ablak->findChild<TBeallitasParancsok*>();
         parancsok->SzabadMemoria = [] { return std::nullopt; };
     }

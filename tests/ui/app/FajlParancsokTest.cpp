@@ -28,14 +28,7 @@ namespace fs = std::filesystem;
 using teszt::RogzitoUzenetek;
 using enum UzenetTipus;
 
-using proba::Gep;
-
-struct Program {
-    teszt::IdeiglenesMappa mappa;
-    RogzitoUzenetek u;
-    Gep gep;
-    teszt::SorozatVeletlen v{{7, 13, 30, 21, 2, 31, 11, 32, 33, 34}};
-    std::unique_ptr<TFoablak> ablak;
+struct Program : proba::Program {
     // What the dialogs showed; an empty name cancels the next dialog.
     QStringList cimek;
     QList<QStringList> szurok;
@@ -50,7 +43,7 @@ struct Program {
     QStringList felulirasKerdesek;
     bool felulir = true;
 
-    Program() {
+    Program() : proba::Program({7, 13, 30, 21, 2, 31, 11, 32, 33, 34}) {
         proba::ProgramFajlok(mappa.Utvonal);
         u.MindentElfogad();
     }
@@ -74,7 +67,7 @@ struct Program {
         ASSERT_TRUE(db.AdatbazisMentese(mappa / "Dat" / "Huzas5.ldb", SajatVerzio(), u));
     }
     bool Indit(const QStringList& arg = {}) {
-        ablak = std::make_unique<TFoablak>(mappa.Utvonal, u, gep, v);
+        Epites();
         ablak->FajlParancsok().ParbeszedFigyelo = [this](QFileDialog& d) {
             cimek << d.windowTitle();
             szurok << d.nameFilters();

@@ -29,25 +29,15 @@ namespace {
 namespace fs = std::filesystem;
 using teszt::RogzitoUzenetek;
 
-using proba::Gep;
-
 // A program folder with the help files and the draw files of the build.
-struct Program {
-    teszt::IdeiglenesMappa mappa;
-    RogzitoUzenetek u;
-    Gep gep;
-    teszt::SorozatVeletlen v{{7, 13, 30, 21, 2, 31, 11, 32, 33, 34}};
-    std::unique_ptr<TFoablak> ablak;
-
-    explicit Program(bool sugo = true, bool huzasok = true) {
+struct Program : proba::Program {
+    explicit Program(bool sugo = true, bool huzasok = true)
+        : proba::Program({7, 13, 30, 21, 2, 31, 11, 32, 33, 34}) {
         const fs::path res = VARION_RESOURCES;
         if (sugo) fs::copy(res / "Help", mappa.Utvonal / "Help");
         if (huzasok) fs::copy(res / "Dat", mappa.Utvonal / "Dat");
     }
-    bool Indit() {
-        ablak = std::make_unique<TFoablak>(mappa.Utvonal, u, gep, v);
-        return ablak->Inditas();
-    }
+    bool Indit() { return Epites().Inditas(); }
     TFoszelvenyAblak& F() { return *ablak->Foszelveny(); }
     void Katt(int n, Qt::KeyboardModifiers m = {}) {
         auto& sz = F().Szelveny();

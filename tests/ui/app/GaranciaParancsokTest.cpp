@@ -16,19 +16,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using proba::Gep;
 using teszt::Sorozat;
 
 // The command over a breakdown of 1..10 into fives with one error point: enabled on a
 // breakdown, the verdict as information, and a hole made on purpose named as a warning.
 TEST(GaranciaParancsok, VerdictOfTheEnginesBreakdown) {
-    teszt::IdeiglenesMappa mappa;
-    proba::ProgramFajlok(mappa.Utvonal);
-    teszt::RogzitoUzenetek u;
-    Gep gep;
-    teszt::SorozatVeletlen v{{1}};
-    TFoablak ablak(mappa.Utvonal, u, gep, v);
+    proba::Program p({1});
+    proba::ProgramFajlok(p.mappa.Utvonal);
+    TFoablak& ablak = p.Epites();
     ASSERT_TRUE(ablak.Inditas());
+    auto& u = p.u;
     QMenu* menu = ablak.MenuObj(Menu::Bontas);
     auto* akcio = ablak.findChild<QAction*>(QStringLiteral("GaranciaEllenorzes"));
     ASSERT_NE(akcio, nullptr);

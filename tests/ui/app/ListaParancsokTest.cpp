@@ -22,19 +22,12 @@ std::string S(const QString& q) {
 
 namespace fs = std::filesystem;
 
-using proba::Gep;
-
 // "Listázás" and "Ellenőrzés" of the main window open the list and the check of the
 // engine's breakdown, the fixed numbers of the main ticket appended.
 TEST(ListaParancsok, AFoablakParancsaiAKeszBontastNyitjakMeg) {
-    teszt::IdeiglenesMappa mappa;
-    proba::ProgramFajlok(mappa.Utvonal);
-    teszt::RogzitoUzenetek u;
-    u.MindentElfogad();
-    Gep gep;
-    teszt::SorozatVeletlen v{{1, 2, 3}};
-    TFoablak ablak(mappa.Utvonal, u, gep, v);
-    ASSERT_TRUE(ablak.Inditas());
+    proba::Program p;
+    TFoablak& ablak = p.Inditas();
+    auto& u = p.u;
     auto& sz = ablak.Foszelveny()->Szelveny();
     QTest::mouseClick(sz.CellaTer(), Qt::LeftButton, Qt::ShiftModifier, sz.CellaKozep(90));
     for (int n : {5, 12, 19, 33, 47, 60})

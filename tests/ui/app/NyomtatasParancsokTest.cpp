@@ -19,19 +19,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-using proba::Gep;
-
 // "Mentés PDF-be..." stands beside the breakdown report in "Bontás" → "Nyomtatás", is usable
 // only with a finished breakdown, and writes the report into the file the player names.
 TEST(NyomtatasParancsok, BontasPdfMenubolCsakKeszBontassal) {
-    teszt::IdeiglenesMappa mappa;
-    proba::ProgramFajlok(mappa.Utvonal);
-    teszt::RogzitoUzenetek u;
-    u.MindentElfogad();
-    Gep gep;
-    teszt::SorozatVeletlen v{{1, 2, 3}};
-    TFoablak ablak(mappa.Utvonal, u, gep, v);
-    ASSERT_TRUE(ablak.Inditas());
+    proba::Program p;
+    TFoablak& ablak = p.Inditas();
+    const auto& mappa = p.mappa;
+    auto& u = p.u;
     auto& sz = ablak.Foszelveny()->Szelveny();
     for (int n : {5, 12, 19, 33, 47, 60})
         QTest::mouseClick(sz.CellaTer(), Qt::LeftButton, {}, sz.CellaKozep(n));

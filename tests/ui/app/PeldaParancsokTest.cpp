@@ -49,8 +49,6 @@ std::string S(const QString& q) {
     return q.toStdString();
 }
 
-using proba::Gep;
-
 // The operator's history of game `jatek` as the program folder's draw file.
 bool ValodiHuzasok(const fs::path& programKonyvtar, int jatek) {
     const char* nev = jatek == 5 ? "otos.csv" : jatek == 6 ? "hatos.csv" : "skandi.csv";
@@ -64,20 +62,15 @@ bool ValodiHuzasok(const fs::path& programKonyvtar, int jatek) {
     return db.AdatbazisMentese(programKonyvtar / AdatbazisFajl(jatek), SajatVerzio(), csendes);
 }
 
-struct Program {
-    teszt::IdeiglenesMappa mappa;
-    RogzitoUzenetek u;
-    Gep gep;
-    // Random numbers 7, 23, 42, 59, 84 (and 11, 30 for game 7).
-    teszt::SorozatVeletlen v{{6, 22, 41, 58, 83, 10, 29}};
-    std::unique_ptr<TFoablak> ablak;
+// Random numbers 7, 23, 42, 59, 84 (and 11, 30 for game 7).
+struct Program : proba::Program {
     bool van = true;
 
-    explicit Program(int jatek) {
+    explicit Program(int jatek) : proba::Program({6, 22, 41, 58, 83, 10, 29}) {
         proba::ProgramFajlok(mappa.Utvonal);
         van = ValodiHuzasok(mappa.Utvonal, jatek);
         if (!van) return;
-        ablak = std::make_unique<TFoablak>(mappa.Utvonal, u, gep, v);
+        Epites();
         u.MindentElfogad();
         EXPECT_TRUE(ablak->Inditas());
         if (jatek != 5)
@@ -245,14 +238,8 @@ TEST(PeldaParancsok, SajatSzamokkalCsakFixSzamNelkul) {
 }
 
 TEST(PeldaParancsok, Nevjegy) {
-    teszt::IdeiglenesMappa mappa;
-    proba::ProgramFajlok(mappa.Utvonal);
-    RogzitoUzenetek u;
-    u.MindentElfogad();
-    Gep gep;
-    teszt::SorozatVeletlen v{{1}};
-    TFoablak ablak(mappa.Utvonal, u, gep, v);
-    ASSERT_TRUE(ablak.Inditas());
+    proba::Program p({1});
+    TFoablak& ablak = p.Inditas();
     ablak.Akcio(Parancs::Nevjegy)->trigger();
     TNevjegy& n = *ablak.Nevjegy();
     ASSERT_TRUE(n.isVisible());

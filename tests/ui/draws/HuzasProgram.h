@@ -24,22 +24,16 @@ namespace varion::ui::teszt_huzas {
 namespace fs = std::filesystem;
 using teszt::RogzitoUzenetek;
 
-using proba::Gep;
-
 inline const std::string Otos = "2020;3;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;11;12;13;14;15\r\n"
                                 "2020;2;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;1;2;3;4;6\r\n"
                                 "2020;1;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;1;2;3;4;5\r\n";
 
 // The program with a draw file of game 5 made from `csv` (empty: no draws).
-struct Program {
-    teszt::IdeiglenesMappa mappa;
-    RogzitoUzenetek u;
-    Gep gep;
-    teszt::SorozatVeletlen v{{7, 13, 30}};
-    std::unique_ptr<TFoablak> ablak;
+struct Program : proba::Program {
 
     // `ini`: the settings file the program finds, when not empty.
-    explicit Program(const std::string& csv = Otos, const std::string& ini = {}) {
+    explicit Program(const std::string& csv = Otos, const std::string& ini = {})
+        : proba::Program({7, 13, 30}) {
         if (!ini.empty()) {
             EXPECT_TRUE(io::BiztosMentes(
                 mappa.Utvonal / "Varion.ini",
@@ -51,7 +45,7 @@ struct Program {
             EXPECT_TRUE(HuzasImport(db, csv));
         }
         EXPECT_TRUE(io::BiztosMentes(mappa.Utvonal / "Dat/Huzas5.ldb", *db.Kodolas({1, 0, 0, 0})));
-        ablak = std::make_unique<TFoablak>(mappa.Utvonal, u, gep, v);
+        Epites();
         u.MindentElfogad();
         EXPECT_TRUE(ablak->Inditas());
         u.Torles();
