@@ -95,7 +95,6 @@ public:
 
     void Futas(Ora::time_point hatarido, std::uint64_t lepesKorlat, std::int32_t alsoKorlat,
                FedesAllapot& allapot) {
-        const bool hul = hul_;
         double hom = hom0_;
         std::uint64_t lepes = 0, jelentett = 0;
         std::vector<std::size_t> rovid;
@@ -114,7 +113,7 @@ public:
                 if (allapot.Stop.load(std::memory_order_relaxed) || Ora::now() >= hatarido) break;
             }
             if (lepesKorlat != 0 && lepes > lepesKorlat) break;
-            if (hul && (hom *= 0.9997) < 0.04) hom = hom0_;
+            if (hul_ && (hom *= 0.9997) < 0.04) hom = hom0_;
 
             // A random hole; preferably a row one number short of it takes one of its
             // numbers for one of its own.
