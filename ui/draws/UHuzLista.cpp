@@ -332,7 +332,10 @@ void THuzLista::GombAllapotok() {
         for (QToolButton* b : eszkoztar_->findChildren<QToolButton*>())
             if (!KeresesbenIs(b->objectName())) {
                 b->setEnabled(false);
+                // The hint goes, the name the hint gave stays for assistive technology.
+                const QString nev = b->accessibleName();
                 b->setToolTip({});
+                if (!nev.isEmpty()) b->setAccessibleName(nev);
             }
     }
 }
@@ -421,7 +424,10 @@ void THuzLista::ListaAktiv() {
     for (QAction* a : eszkoztar_->actions()) a->setVisible(true);
     for (QAction* a : eszkoztar_->actions())
         if (a->objectName() == QStringLiteral("ProbabontasGombAkcio")) a->setVisible(false);
-    for (QToolButton* b : eszkoztar_->findChildren<QToolButton*>()) b->setEnabled(true);
+    for (QToolButton* b : eszkoztar_->findChildren<QToolButton*>()) {
+        b->setEnabled(true);
+        b->setAccessibleName({}); // named from the hints again
+    }
     for (const auto& g : Gombok)
         if (g.Kep != QStyle::SP_CustomBase) Gomb(g.Nev)->setToolTip(Qs(g.Sugo).trimmed());
     SegedGombSugo();
