@@ -188,6 +188,10 @@ int Bontas(const std::vector<std::string>& args) {
     std::cout << bontas.GetTaroltNyerSzelv()
               << " változat tárolva, teljes bontás: " << bontas.TeljesSzelvszam()
               << ", időtartam: " << bontas.Idotartam().count() << " ms\n";
+    // A run that ended early (memory exhausted, the matrix not extended) leaves rows that
+    // guarantee nothing: they are neither listed nor saved. So is a run that stored none.
+    if (bontas.GetBontStatus() == 0 || bontas.GetTaroltNyerSzelv() == 0)
+        return Kudarc("a bontás nem készült el, nincs mit kiírni");
 
     std::optional<BontasSorai> optimalis;
     if (opt && bontas.GetBontStatus() == 1) {

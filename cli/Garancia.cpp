@@ -1,6 +1,7 @@
 // `garancia`: the guarantee check of a breakdown file. Prints how many candidates of its
-// ticket and conditions no stored row covers, and the first of them; exit code 0 when the
-// guarantee holds, 1 when it does not.
+// ticket and conditions no stored row covers, and the first of them. Exit code 0 when the
+// guarantee holds, 3 when it does not (the check itself worked), 1 when the files cannot be
+// used, 2 for a wrong command line.
 #include <iostream>
 
 #include "Argumentumok.h"
@@ -21,21 +22,21 @@ int GaranciaParancs(const std::vector<std::string>& args) {
     if (a.Poziciok.size() != 1)
         return Hiba("usage: garancia FILE.top [--hibapont e] [--huzasok FILE.ldb]");
     const auto mezo = AllomanyJatekMezo(a.Poziciok[0]);
-    if (!mezo) return Hiba("cannot read " + a.Poziciok[0]);
+    if (!mezo) return Kudarc("cannot read " + a.Poziciok[0]);
     const int jatek = *mezo;
-    if (!ErvenyesJatek(jatek)) return Hiba("not a breakdown file: " + a.Poziciok[0]);
+    if (!ErvenyesJatek(jatek)) return Kudarc("not a breakdown file: " + a.Poziciok[0]);
     KonzolUzenetek u;
     HuzasAdatbazis db(jatek);
     bool vanAdatbazis = false;
     if (const auto h = a.Opcio("huzasok")) {
-        if (db.HuzasokBe(*h, jatek, u) != BetoltesEredmeny::Rendben) return 2;
+        if (db.HuzasokBe(*h, jatek, u) != BetoltesEredmeny::Rendben) return KilepesHiba;
         vanAdatbazis = true;
     }
     const auto t = TopBetoltes(a.Poziciok[0], jatek, vanAdatbazis, db.HuzasDb(), u);
-    if (!t) return 2;
+    if (!t) return KilepesHiba;
     const SzamsorAdatok& sor = t->Sor;
     if (HuzasMod(sor.Feltetelek))
-        return Hiba("the rows of this breakdown are past draws: it has no guarantee to check");
+        return Kudarc("the rows of this breakdown are past draws: it has no guarantee to check");
     if (sor.FeltetelJelzo && sor.Feltetelek.TalArBe && !vanAdatbazis)
         return Hiba("the hit-ratio condition needs the draws: add --huzasok FILE.ldb");
     const int K = sor.ValtozoSzamDb;
@@ -68,7 +69,7 @@ int GaranciaParancs(const std::vector<std::string>& args) {
     std::cout << t->Bontas.Sorok() << " tárolt szelvény, " << g.Jeloltek << " változat, "
               << g.Fedetlen << " fedetlen\n"
               << szoveg << '\n';
-    return g.Teljesul() ? 0 : 1;
+    return g.Teljesul() ? KilepesRendben : KilepesNemTeljesul;
 }
 
 } // namespace varion::cli

@@ -12,6 +12,7 @@ namespace varion::cli {
 inline constexpr int KilepesRendben = 0;
 inline constexpr int KilepesHiba = 1;      // the work failed: a file unreadable, damaged, unwritten
 inline constexpr int KilepesHasznalat = 2; // the command line is wrong
+inline constexpr int KilepesNemTeljesul = 3; // `garancia`: the check worked, the guarantee fails
 
 using Parancs = int (*)(const std::vector<std::string>& args);
 

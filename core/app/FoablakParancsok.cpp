@@ -291,10 +291,12 @@ void FoablakAllapot::BontMenuAll(bool be, bool vanBontas) {
                             : " Nincs kijelölt számsor, nem készíthető bontás. "));
 }
 
-void FoablakAllapot::VanNincsBontas(bool van) {
+void FoablakAllapot::VanNincsBontas(bool van, std::optional<bool> szamsorKesz) {
     if (van) {
         (*this)[Menu::Bontas].Engedelyezve = true;
         Beallit(Parancs::Start, false, " A bontás elkészült. ");
+    } else if (szamsorKesz) {
+        BontMenuAll(*szamsorKesz, false);
     }
     static constexpr std::array<std::pair<Parancs, std::string_view>, 6> sugok{{
         {Parancs::Informaciok, " Információk a bontásról. "},

@@ -4,6 +4,8 @@
 // state, so they cannot drift apart.
 #pragma once
 
+#include <optional>
+
 #include <array>
 #include <cstddef>
 #include <string>
@@ -178,7 +180,9 @@ public:
     // The "Bontás" menu and "Start".
     void BontMenuAll(bool be, bool vanBontas);
     // The commands that need a finished breakdown, with their hints.
-    void VanNincsBontas(bool van);
+    // Without a breakdown, `szamsorKesz` (the ticket holds a breakdown-sized row) gives
+    // "Start" back its state; nothing leaves it as it is.
+    void VanNincsBontas(bool van, std::optional<bool> szamsorKesz = std::nullopt);
     // The conditions command lists the conditions of a finished breakdown, or marks anew.
     void FeltetelListazas(bool listazas);
     // The draw file of the current game was found and loaded / is missing.

@@ -212,6 +212,10 @@ public:
     bool BontasTorlese();
     // Clearing the conditions: a stored or stopped breakdown goes.
     void BontasEldobasa() override;
+    // Told just before the rows are deleted, replaced by a new run or a loaded file, or
+    // moved by the trim, on the thread that does it (never the worker): whoever shows them
+    // lets go of them there. The engine itself must not be changed from it.
+    void SetElengedes(std::function<void()> f) { elengedes_ = std::move(f); }
 
     // --- state the passes share (tests read them) ---------------------------------------
     std::array<std::uint8_t, 8> BontMut{}, BontMutMin{}, BontMutMax{};
@@ -243,6 +247,7 @@ private:
     bool Bovites();
     void HibaKorBeallitas(int kor);
     void Torles();
+    void Elengedes();
     bool MatrixFoglalas(std::int64_t sorok);
     template <bool Felt, bool Hiba> int Generalas(bool egyTarolas);
     int LefedoKereses(bool egyTarolas);
@@ -278,6 +283,7 @@ private:
     HibapontIndex index_;
     Uzenetek* uzenetek_ = nullptr;
     BontasEsemenyek* esemenyek_ = nullptr;
+    std::function<void()> elengedes_;
     SzabadMemoriaLekerdezes szabadMemoria_;
     std::atomic<std::chrono::steady_clock::rep> kezdoIdo_{0}; // read by the progress tick
     void IdoInditas();

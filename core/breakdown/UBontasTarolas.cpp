@@ -104,6 +104,7 @@ bool TBontas::BontMatrixOpt() {
         aktMeret_ = 0;
         return true;
     }
+    Elengedes();
     MatrixFoglalas(sorok); // shrinking keeps the block where it is when it cannot move
     return true;
 }
@@ -118,7 +119,12 @@ bool TBontas::BontasTorlese() {
     return true;
 }
 
+void TBontas::Elengedes() {
+    if (elengedes_ && (matrix_ || GetTaroltNyerSzelv() > 0 || GetBontStatus() != 0)) elengedes_();
+}
+
 void TBontas::Torles() {
+    Elengedes();
     verzio_.clear();
     betoltottVerzio_ = {};
     bontMutStat_.clear();

@@ -104,6 +104,10 @@ bool TobbLehetseges(int K, int sajat) {
     return 2 * sajat > K;
 }
 
+int ParosRekordMinimum(bool tobb, int K, int mezoErtek) {
+    return tobb ? K / 2 : mezoErtek;
+}
+
 std::string TobbElutasitas(bool csoport, bool paros) {
     return std::string("A kijelölt ") + (paros ? "páros" : "páratlan") +
            (csoport ? " számcsoportok" : " számok") +

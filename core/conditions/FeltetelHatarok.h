@@ -72,6 +72,10 @@ void CsoportIgazitas(CsoportAllas& c, bool fix, int jeloltDb, int jatek, int sor
 Hatar ParosHatar(int sorHossz, int sajat, int masik);
 // "Több" needs a majority of the kind to be possible.
 bool TobbLehetseges(int sorHossz, int sajat);
+// The minimum the record keeps: with "Több" the evaluation reads it as the half of the
+// row that the kind must exceed, K div 2, whatever range the hidden minimum field has;
+// with "Fix" the field's value.
+int ParosRekordMinimum(bool tobb, int sorHossz, int mezoErtek);
 // The refusal of "Több" (`csoport`: decades, else numbers; `paros`: the kind).
 std::string TobbElutasitas(bool csoport, bool paros);
 // The note shown at every click of the number parity while a fixed sum is set.

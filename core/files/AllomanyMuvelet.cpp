@@ -51,21 +51,20 @@ bool VanHely(const std::filesystem::path& p, std::uint64_t kell, const SzabadHel
 
 bool AllomanyMentes(const std::filesystem::path& valasztott, const SzamsorAdatok& sor,
                     const BontasNezet* bontas, Uzenetek& u, const SzabadHelyLekerdezes& hely) {
-    const std::string nev = valasztott.string();
-    const std::filesystem::path tip = KiterjesztesCsere(nev, "tip");
-    if ((bontas && AllomanyFoglalt(valasztott, u)) || AllomanyFoglalt(tip, u)) return false;
+    const MentesiNevek nevek = MentesiNevekBol(valasztott);
+    if ((bontas && AllomanyFoglalt(nevek.Top, u)) || AllomanyFoglalt(nevek.Tip, u)) return false;
     if (bontas) {
         const std::uint64_t kell =
             static_cast<std::uint64_t>(bontas->Sorok()) * static_cast<std::uint64_t>(sor.Jatek) +
             1024;
-        if (!VanHely(valasztott, kell, hely, u) || !TopMentes(valasztott, sor, *bontas, u))
+        if (!VanHely(nevek.Top, kell, hely, u) || !TopMentes(nevek.Top, sor, *bontas, u))
             return false;
     } else {
         // "x.TIP" goes with "x.TOP" as much as with "x.top".
         std::error_code ec;
-        for (const auto& top : TarsFajlok(valasztott, "top")) std::filesystem::remove(top, ec);
+        for (const auto& top : TarsFajlok(nevek.Tip, "top")) std::filesystem::remove(top, ec);
     }
-    return VanHely(tip, sor.Jelolt.size() + 512, hely, u) && TipMentes(tip, sor, u);
+    return VanHely(nevek.Tip, sor.Jelolt.size() + 512, hely, u) && TipMentes(nevek.Tip, sor, u);
 }
 
 std::optional<MegnyitottAllomany> AllomanyBetoltes(const std::filesystem::path& fajl, int jatek,

@@ -28,9 +28,9 @@ using SzabadHelyLekerdezes =
     std::function<std::optional<std::uint64_t>(const std::filesystem::path&)>;
 std::optional<std::uint64_t> RendszerSzabadHely(const std::filesystem::path& p);
 
-// Saves under the chosen name. With a breakdown (`bontas` not null) the ".top" file is
-// written first, then the ".tip" of the same name beside it; without one the ".tip" is
-// written and a ".top" of the same name is deleted. A target held by another program is
+// Saves under the chosen name (`MentesiNevekBol`). With a breakdown (`bontas` not null) the
+// ".top" file is written first, then the ".tip" of the same name beside it; without one the
+// ".tip" is written and a ".top" of the same name is deleted. A target held by another program is
 // refused before anything is written. False after the message when a check or a write
 // failed.
 bool AllomanyMentes(const std::filesystem::path& valasztott, const SzamsorAdatok& sor,

@@ -19,6 +19,14 @@ std::string KiterjesztesCsere(std::string_view nev, std::string_view kit) {
     return std::string(nev.substr(0, nev.size() - 3)) + std::string(kit);
 }
 
+MentesiNevek MentesiNevekBol(const std::filesystem::path& valasztott) {
+    std::string nev = valasztott.filename().string();
+    if (nev.size() > 4 && nev[nev.size() - 4] == '.' && FajlTipusa(nev) != FajlTipus::Egyeb)
+        nev.resize(nev.size() - 4);
+    const auto mappa = valasztott.parent_path();
+    return {mappa / (nev + ".top"), mappa / (nev + ".tip")};
+}
+
 namespace {
 
 bool EgyezikKisNagybetuNelkul(std::string_view a, std::string_view b) {

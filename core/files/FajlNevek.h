@@ -16,6 +16,15 @@ FajlTipus FajlTipusa(std::string_view nev);
 // The name with its last three characters replaced by `kit` ("tip" or "top").
 std::string KiterjesztesCsere(std::string_view nev, std::string_view kit);
 
+// The two files a save writes: the breakdown file and the number-row file beside it. A
+// chosen name ending in ".tip" or ".top" (in any case) gives its stem; any other name is
+// kept whole, so "eredmeny" saves as "eredmeny.top" and "eredmeny.tip". The extensions
+// written are lower case.
+struct MentesiNevek {
+    std::filesystem::path Top, Tip;
+};
+MentesiNevek MentesiNevekBol(const std::filesystem::path& valasztott);
+
 // The existing files of `nev`'s folder named as `nev` with its last three characters
 // replaced by `kit`, in any case ("x.top", "x.TOP", "x.Top" for "x.TIP" and "top").
 std::vector<std::filesystem::path> TarsFajlok(const std::filesystem::path& nev,

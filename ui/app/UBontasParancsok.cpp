@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/UFajlParancsok.h"
 #include "app/UUzenetAblak.h"
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
@@ -48,11 +49,8 @@ BontasParancsok::BontasParancsok(TFoablak& foablak, Uzenetek& u, TUzenetAblak& u
             return false;
         return BontasTorlese();
     };
-    feltetelek_->BontTorlesEng2Keres = [this] {
-        const bool mentve =
-            fo_.Foszelveny() && fo_.Foszelveny()->Foszelveny().Szamok().SzamsorMentve;
-        return BontTorlesEng2(fo_.Bontas(), fo_.Feltetelek(), mentve, u_);
-    };
+    // The last breakdown's row is kept as the backup before "Törlés mind" lets it go.
+    feltetelek_->BontTorlesEng2Keres = [this] { return fo_.FajlParancsok().BontasEldobhato(); };
     feltetelek_->FeltetelekTorlese = [this] {
         fo_.FeltetelekTorlese();
         fo_.Tartomanyok().MindenHuzas(fo_.Huzasok().HuzasDb());
@@ -188,7 +186,6 @@ void BontasParancsok::Start(const QString& felirat) {
     be.Datum = MaiDatum();
     const bool nagy = b.GetBontasMaxMerete() > NagyBontas || b.GetTaroltNyerSzelv() > NagyBontas;
     if (nagy) uzenetAblak_.UzenetKi(QStringLiteral("A bontás tömbjének előkészítése."));
-    fo_.BontasElengedese();
     const auto indul = b.BontasIndul(be, *szalUzenetek_);
     if (nagy) uzenetAblak_.UzenetVege();
     if (!indul) {
@@ -283,7 +280,6 @@ bool BontasParancsok::BontasTorlese() {
     auto& b = fo_.Bontas();
     const bool nagy = b.GetTaroltNyerSzelv() > NagyBontas;
     if (nagy) uzenetAblak_.UzenetKi(QStringLiteral("A bontás listájának törlése."));
-    fo_.BontasElengedese();
     const bool ok = b.BontasTorlese();
     if (nagy) uzenetAblak_.UzenetVege();
     if (!ok) return false; // the worker still runs: Stop first
@@ -295,7 +291,10 @@ bool BontasParancsok::BontasTorlese() {
 }
 
 void BontasParancsok::VanNincsBontas(bool van) {
-    fo_.Allapot().VanNincsBontas(van);
+    const auto* f = fo_.Foszelveny();
+    fo_.Allapot().VanNincsBontas(
+        van,
+        f ? std::optional(f->Foszelveny().Szamok().Kijelolve() >= fo_.Jatek() + 1) : std::nullopt);
 }
 
 } // namespace varion::ui

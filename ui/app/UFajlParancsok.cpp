@@ -94,8 +94,6 @@ bool TFajlParancsok::Betoltes(const QString& fajl) {
         return false;
     auto k = Kornyezet();
     std::optional<FajlTipus> t;
-    // A breakdown file replaces the engine's matrix: its windows let go of it first.
-    if (FajlTipusa(fajl.toStdString()) == FajlTipus::Top) f_.BontasElengedese();
     ablak->Parancs([&](TFoszelveny&) { t = FajlBetoltese(Utvonal(fajl), k, u_); });
     if (t) BetoltesUtan(*t);
     f_.ParancsokSzinkron();

@@ -2,7 +2,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEventLoop>
 #include <QMenu>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
+#include <atomic>
+#include <memory>
+#include <thread>
 
 #include "app/UUzenetek.h"
 #include "app/UVarion.h"
@@ -28,21 +35,78 @@ void TGaranciaParancsok::Frissites() {
     akcio_->setEnabled(GaranciaEllenorizheto(foablak_.Bontas()));
 }
 
+namespace {
+
+// What the worker owns: copies of everything it reads, so nothing of the program changes
+// under it.
+struct GaranciaMunka {
+    FeltetelKeszlet Feltetelek;
+    JeloltFeladat Feladat;
+    std::vector<SorMaszk> Sorok;
+    int K = 0, Hibapont = 0;
+    GaranciaAllapot Allapot;
+    GaranciaEredmeny Eredmeny;
+    std::atomic<bool> Kesz{false};
+};
+
+} // namespace
+
 void TGaranciaParancsok::Ellenorzes() {
     const TBontas& b = foablak_.Bontas();
-    if (!GaranciaEllenorizheto(b)) return;
-    const FeltetelKeszlet& f = foablak_.Feltetelek();
+    if (!GaranciaEllenorizheto(b) || haladas_) return;
     const Tartomany t = foablak_.Tartomanyok().Get(TartomanyFajta::Bontas);
-    JeloltFeladat jf = BontasJeloltjei(b, HuzasNezet(foablak_.Huzasok()), t.Elso, t.Utolso);
-    jf.Feltetelek = &f;
-    const int e = f.Adatok.Hibapont;
+    auto m = std::make_shared<GaranciaMunka>();
+    m->Feltetelek = foablak_.Feltetelek();
+    m->Feladat = BontasJeloltjei(b, HuzasNezet(foablak_.Huzasok()), t.Elso, t.Utolso);
+    m->Feladat.Feltetelek = &m->Feltetelek;
+    m->Sorok = BontasMaszkjai(b);
+    m->K = b.SorHossz();
+    m->Hibapont = m->Feltetelek.Adatok.Hibapont;
     Szamsor fix;
     if (const auto* fo = foablak_.Foszelveny()) fix = fo->Foszelveny().Szamok().FixSzamok();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const GaranciaEredmeny g = BontasGaranciaja(b, jf, e);
-    QApplication::restoreOverrideCursor();
-    const std::string szoveg = GaranciaSzoveg(g, b.Jatek(), e, b.BontasSzamok(), fix);
-    if (g.Teljesul())
+
+    std::thread szal([m] {
+        const std::vector<SorMaszk> jeloltek = Jeloltek(m->Feladat, &m->Allapot.Stop);
+        if (m->Allapot.Stop.load())
+            m->Eredmeny.Megszakitva = true;
+        else
+            m->Eredmeny =
+                GaranciaEllenorzes(m->K, m->Hibapont, jeloltek, m->Sorok, 10, &m->Allapot);
+        m->Kesz.store(true);
+    });
+
+    QProgressDialog d(&foablak_);
+    haladas_ = &d;
+    d.setWindowTitle(Qs("  Garancia ellenőrzése"));
+    d.setLabelText(Qs("A garancia ellenőrzése folyamatban..."));
+    d.setCancelButtonText(QStringLiteral("Stop"));
+    d.setAccessibleName(Qs("Garancia ellenőrzése"));
+    if (auto* gomb = d.findChild<QPushButton*>()) {
+        gomb->setAccessibleName(QStringLiteral("Stop"));
+        gomb->setToolTip(Qs(" Az ellenőrzés leállítása. "));
+    }
+    d.setRange(0, 100);
+    d.setAutoClose(false);
+    d.setAutoReset(false);
+    d.setMinimumDuration(0);
+    d.setWindowModality(Qt::ApplicationModal);
+    connect(&d, &QProgressDialog::canceled, &d, [m] { m->Allapot.Stop.store(true); });
+    QEventLoop hurok;
+    QTimer ora;
+    connect(&ora, &QTimer::timeout, &hurok, [&] {
+        d.setValue(m->Allapot.Szazalek());
+        if (m->Kesz.load()) hurok.quit();
+    });
+    ora.start(50);
+    d.show();
+    hurok.exec();
+    szal.join();
+    haladas_ = nullptr;
+    d.hide();
+    if (m->Eredmeny.Megszakitva) return;
+    const std::string szoveg =
+        GaranciaSzoveg(m->Eredmeny, b.Jatek(), m->Hibapont, b.BontasSzamok(), fix);
+    if (m->Eredmeny.Teljesul())
         u_.Informacio(szoveg);
     else
         u_.Figyelmeztetes(szoveg);

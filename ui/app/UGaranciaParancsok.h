@@ -7,6 +7,7 @@
 
 class QAction;
 class QMenu;
+class QProgressDialog;
 
 namespace varion {
 class Uzenetek;
@@ -26,13 +27,17 @@ public:
     // Refreshes the enabled state from the engine.
     void Frissites();
     // The check and its message: information when the guarantee holds, a warning naming
-    // the first uncovered variations when it does not.
+    // the first uncovered variations when it does not. The check runs on a worker while a
+    // progress window with "Stop" keeps the program responsive; stopped, it says nothing.
     void Ellenorzes();
+    // The progress window of a running check (null otherwise), for the tests.
+    QProgressDialog* Haladas() const { return haladas_; }
 
 private:
     TFoablak& foablak_;
     Uzenetek& u_;
     QAction* akcio_ = nullptr;
+    QProgressDialog* haladas_ = nullptr;
 };
 
 } // namespace varion::ui

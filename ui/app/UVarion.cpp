@@ -116,6 +116,10 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     new TBeallitasParancsok(*this, u_);
     pelda_ = new TPeldaParancsok(*this, u_);
     nevjegy_ = new TNevjegy(this);
+    // Every path that deletes or replaces the breakdown (the conditions cleared, a new run,
+    // a loaded file, "Törlés", a change of the ticket) goes through the engine: the windows
+    // that show its rows let go of them there, before the rows are freed.
+    bontas_.SetElengedes([this] { BontasElengedese(); });
     qApp->installEventFilter(this);
 }
 
@@ -124,6 +128,7 @@ HuzasTartomanyok& TFoablak::Tartomanyok() {
 }
 
 TFoablak::~TFoablak() {
+    bontas_.SetElengedes({});
     qApp->removeEventFilter(this);
     delete bontasParancsok_;
     bontasParancsok_ = nullptr;
@@ -497,7 +502,6 @@ void TFoablak::BontasElengedese() {
 
 void TFoablak::FeltetelekTorlese() {
     BackMentese();
-    BontasElengedese();
     varion::FeltetelekTorlese(feltetelek_, bontas_);
     allapot_.BontMenuAll(allapot_[Menu::Bontas].Engedelyezve, VanKeszBontas());
     if (bontasParancsok_) bontasParancsok_->FeltetelekTorolve();

@@ -86,8 +86,8 @@ public:
     void FeltetelekTorlese() override;
     TUzenetAblak& UzenetAblak() const { return *uzenetAblak_; }
     BontasParancsok& BontasParancsai() const { return *bontasParancsok_; }
-    // The list, check and information windows let go of the engine's matrix: called before
-    // anything deletes, replaces or trims it.
+    // The list, check and information windows let go of the engine's matrix: the engine
+    // calls it before anything deletes, replaces or trims its rows.
     void BontasElengedese();
     // Loads the file named on the command line, once every window exists.
     void Betoltes();

@@ -54,6 +54,7 @@ TInfo::TInfo(QWidget* szulo, std::filesystem::path programKonyvtar, Uzenetek& u)
 void TInfo::ListaTorlese() {
     szoveg_.clear();
     bontInfo_->clear();
+    hide();
 }
 
 void TInfo::Start(const BontasRiportAdatok& a) {

@@ -195,7 +195,6 @@ void TFeltetelek::ParosValtozott(bool csoport, bool tipusKattintas, bool aranyKa
     }
     mn->setVisible(!vanTobb);
     mx->setVisible(!vanTobb);
-    if (vanTobb) Ertek(mn, K / 2);
     Rogzit(csoport ? Feltetel::SzcsParos : Feltetel::SzvParos);
 }
 
@@ -406,13 +405,15 @@ void TFeltetelek::Rogzit(Feltetel f) {
     case Feltetel::SzcsParos:
         a.SzcsParosFix = SzcsFix->isChecked();
         a.SzcsParosTipus = SzcsParos->isChecked();
-        a.SzcsParos = SzcsParosMin->value();
+        a.SzcsParos =
+            ParosRekordMinimum(SzcsTobb->isChecked(), Kornyezet.SorHossz, SzcsParosMin->value());
         a.SzcsParosMax = SzcsParosMax->value();
         break;
     case Feltetel::SzvParos:
         a.SzvParosFix = SzvFix->isChecked();
         a.SzvParosTipus = SzvParos->isChecked();
-        a.SzvParos = SzvParosMin->value();
+        a.SzvParos =
+            ParosRekordMinimum(SzvTobb->isChecked(), Kornyezet.SorHossz, SzvParosMin->value());
         a.SzvParosMax = SzvParosMax->value();
         break;
     case Feltetel::SzcsIsmet:
@@ -514,7 +515,10 @@ void TFeltetelek::BeolvFeltKijelolese() {
                         {TukorMin, tarolt.Tukorszam},
                         {TukorMax, tarolt.TukorszamMax}})
         if (s->isVisibleTo(this) || true) Ertek(s, v);
-    Ertek(hibapont_, tarolt.Hibapont);
+    // The field's range follows the ticket of the loaded file, not the one the window last
+    // opened on.
+    hibapont_->Hatarok(HibapontHatar(Kornyezet.SorHossz), Sugo(" A bontás hibapontjának száma. "));
+    Ertek(hibapont_, HibapontIgazitas(tarolt.Hibapont, Kornyezet.SorHossz));
     const bool opciok = HibapontosOpciok(tarolt.Hibapont, Kornyezet.SorHossz);
     eloszlasOptBox_->setEnabled(opciok);
     eloszlasOptBox_->setChecked(f_.EloszlasOpt != 0);

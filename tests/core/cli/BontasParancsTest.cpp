@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <sys/wait.h>
 
 #include "files/SzamsorFajl.h"
 #include "support/CliFuttatas.h"
@@ -39,6 +41,40 @@ TEST(BontasParancs, HibasArgumentumokKilepesiKodja2) {
           "bontas --jatek 5 --szamok 1,2,3,4,5 --fix 7,8,9 --hibapont 2",
           "bontas --jatek 5 --szamok 1,2,3,4,5,6 --hibapont 4", "bontas --jatek 5"})
         EXPECT_EQ(Futtat(a).Kod, 2) << a;
+}
+
+// `--ki` names the pair: "x.tip" and "x.top" for "x.tip", "eredmeny.top" and "eredmeny.tip"
+// for "eredmeny". The rows went to "x.tip" and the row file then overwrote them; "eredmeny"
+// gave "eredmeny" and "eredmtip".
+TEST(BontasParancs, KiBarmilyenNevenBontasFajlEsSzamsorFajl) {
+    for (const auto& [nev, toe] : {std::pair{"x.tip", "x"}, std::pair{"eredmeny", "eredmeny"},
+                                   std::pair{"sor.top", "sor"}}) {
+        teszt::IdeiglenesMappa m;
+        const auto e = Futtat("bontas --jatek 5 --szamok 1,2,3,4,5,6,7 --ki " + (m / nev).string());
+        ASSERT_EQ(e.Kod, 0) << nev;
+        const auto l = Futtat("lista " + (m / (std::string(toe) + ".top")).string());
+        EXPECT_EQ(l.Kod, 0) << nev;
+        EXPECT_EQ(std::count(l.Ki.begin(), l.Ki.end(), '\n'), 21) << nev << l.Ki;
+        EXPECT_TRUE(std::filesystem::exists(m / (std::string(toe) + ".tip"))) << nev;
+        std::size_t db = 0;
+        for ([[maybe_unused]] const auto& f : std::filesystem::directory_iterator(m.Utvonal)) ++db;
+        EXPECT_EQ(db, 2u) << nev;
+    }
+}
+
+// Memory runs out in the middle of the full breakdown of 90 numbers: the rows stored so far
+// guarantee nothing. They were saved and the command exited 0.
+TEST(BontasParancs, MemoriaElfogyasaUtanNincsFajlEsKilepesHiba) {
+    teszt::IdeiglenesMappa m;
+    std::string szamok = "1";
+    for (int i = 2; i <= 90; ++i) szamok += "," + std::to_string(i);
+    const std::string parancs = "ulimit -v 150000; '" + std::string(VARION_CLI_PATH) +
+                                "' bontas --jatek 5 --szamok " + szamok + " --ki '" +
+                                (m / "x").string() + "' >/dev/null 2>&1";
+    const int allapot = std::system(parancs.c_str());
+    EXPECT_FALSE(WIFEXITED(allapot) && WEXITSTATUS(allapot) == 0);
+    EXPECT_FALSE(std::filesystem::exists(m / "x.top"));
+    EXPECT_FALSE(std::filesystem::exists(m / "x.tip"));
 }
 
 // A number-row file in, a breakdown file out, and the file lists what the run listed.

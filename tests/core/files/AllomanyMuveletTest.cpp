@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "files/AllomanyMuvelet.h"
 #include "io/FajlMentes.h"
 #include "support/IdeiglenesMappa.h"
@@ -46,6 +49,43 @@ TEST(AllomanyMuvelet, TopMelleTipEsCsakSzamsorTorliATopot) {
     ASSERT_TRUE(AllomanyMentes(m / "x.tip", Sor(), nullptr, u));
     EXPECT_FALSE(fs::exists(m / "x.top"));
     EXPECT_TRUE(fs::exists(m / "x.tip"));
+}
+
+// A breakdown saved under any name gives a ".top" that reopens with its rows and a ".tip"
+// beside it. The old rule replaced the last three characters of the name: "x.tip" got
+// the rows and was then overwritten by the row file, and "eredmeny" became "eredmtip".
+TEST(AllomanyMuvelet, BontasMentesBarmilyenNevenTopEsTipLesz) {
+    const auto adatok = Bontas();
+    const BontasNezet b = adatok;
+    for (const auto& [nev, top, tip] :
+         std::vector<std::array<std::string, 3>>{{"x.tip", "x.top", "x.tip"},
+                                                 {"eredmeny", "eredmeny.top", "eredmeny.tip"},
+                                                 {"sor.top", "sor.top", "sor.tip"},
+                                                 {"NAGY.TIP", "NAGY.top", "NAGY.tip"},
+                                                 {"a.b.c", "a.b.c.top", "a.b.c.tip"}}) {
+        teszt::IdeiglenesMappa m;
+        RogzitoUzenetek u;
+        ASSERT_TRUE(AllomanyMentes(m / nev, Sor(), &b, u)) << nev;
+        std::vector<std::string> fajlok;
+        for (const auto& f : fs::directory_iterator(m.Utvonal))
+            fajlok.push_back(f.path().filename().string());
+        std::vector<std::string> vart{top, tip};
+        std::sort(fajlok.begin(), fajlok.end());
+        std::sort(vart.begin(), vart.end());
+        EXPECT_EQ(fajlok, vart) << nev;
+        const auto t = AllomanyBetoltes(m / top, 5, false, 0, u);
+        ASSERT_TRUE(t && t->Bontas) << nev;
+        EXPECT_EQ(std::vector(t->Matrix.Adat.get(), t->Matrix.Adat.get() + t->Matrix.Bajt),
+                  adatok.Matrix)
+            << nev;
+        EXPECT_EQ(AllomanyBetoltes(m / tip, 5, false, 0, u)->Tipus, FajlTipus::Tip) << nev;
+    }
+    // Without a breakdown only the row file is written, by the same names.
+    teszt::IdeiglenesMappa m;
+    RogzitoUzenetek u;
+    ASSERT_TRUE(AllomanyMentes(m / "eredmeny", Sor(), nullptr, u));
+    EXPECT_TRUE(fs::exists(m / "eredmeny.tip"));
+    EXPECT_FALSE(fs::exists(m / "eredmeny"));
 }
 
 TEST(AllomanyMuvelet, KevesHelyEsetenSemmiSemIrodik) {

@@ -8,9 +8,12 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
+#include <bit>
 #include <gtest/gtest.h>
 
 #include "conditions/UFeltetelek.h"
+#include "support/FeltetelOrakulum.h"
 #include "support/RogzitoUzenetek.h"
 
 namespace varion::ui {
@@ -139,6 +142,47 @@ TEST(Feltetelek, ElutasitottDobozokUzenettel) {
               QStringLiteral(" A beállítható érték minimuma és maximuma = 2.  "));
     EXPECT_TRUE(a.u.ElfogyottAForgatokonyv());
     EXPECT_TRUE(b.u.ElfogyottAForgatokonyv());
+}
+
+// "Több" páros on 7 even and 2 odd numbers: a variation of five qualifies with three even
+// numbers or more. The minimum K div 2 was written through the hidden field, whose range
+// starts at 3 here: the record got 3 and only four or five even numbers passed (91 of 126).
+TEST(Feltetelek, ParosTobbAKijeloltSzamokTobbsegevel) {
+    const Szamsor jelolt{2, 4, 6, 8, 10, 12, 14, 1, 3};
+    Ablak a(jelolt);
+    a.Be(Feltetel::SzvParos);
+    ASSERT_TRUE(a.w.SzvParos->isChecked());
+    a.w.SzvTobb->click();
+    ASSERT_EQ(a.f.Adatok.SzvParosFix, 0);
+    EXPECT_EQ(a.f.Adatok.SzvParos, 2);
+    std::size_t vart = 0; // every five of the nine with more even numbers than odd
+    for (unsigned m = 0; m < (1u << 9); ++m) {
+        if (std::popcount(m) != 5) continue;
+        int paros = 0;
+        for (int i = 0; i < 9; ++i) paros += ((m >> i) & 1u) && jelolt[i] % 2 == 0;
+        vart += paros >= 3;
+    }
+    ASSERT_EQ(vart, 126u);
+    EXPECT_EQ(teszt::NyersSzures(a.f.Adatok, jelolt, 5, 5).size(), vart);
+    a.w.SzvFix->click(); // back to "Fix": the field's own value again
+    EXPECT_EQ(a.f.Adatok.SzvParosFix, 1);
+    EXPECT_EQ(a.f.Adatok.SzvParos, a.w.SzvParosMin->value());
+}
+
+// Error points read from a file are shown against the file's ticket: the field kept the
+// range of the ticket the window last opened on (two fixed numbers: at most 2) and showed
+// 2 for a file with 3.
+TEST(Feltetelek, BetoltottHibapontAFajlJegyeSzerint) {
+    Ablak a({3, 12, 21, 14, 41, 22, 33, 47}, 5, 3);
+    QTimer::singleShot(0, &a.w, [&] { a.w.reject(); });
+    a.w.FeltetelStart();
+    ASSERT_EQ(a.w.HibapontEdit()->maximum(), 2);
+    a.w.Kornyezet.SorHossz = 5;
+    a.f.Adatok.Hibapont = 3;
+    a.w.BeolvFeltKijelolese();
+    EXPECT_EQ(a.w.HibapontEdit()->value(), 3);
+    EXPECT_EQ(a.f.Adatok.Hibapont, 3);
+    EXPECT_TRUE(a.w.EloszlasOptBox()->isEnabled());
 }
 
 TEST(Feltetelek, IsmetlodesTobbNemFogadjaElAzEgyet) {
