@@ -36,6 +36,8 @@ OptimalisSeta::OptimalisSeta(const FedesTablak& t, int k, int hibapont, std::uin
 
 void OptimalisSeta::Kezdes(const std::vector<std::int32_t>& fedes) {
     db_.assign(I(t_.Db()), 0);
+    xor_.assign(I(t_.Db()), 0);
+    veszt_.assign(I(t_.Db()), 0);
     hely_.assign(I(t_.Db()), -1);
     fedetlen_.clear();
     jegyek_ = fedes;
@@ -58,17 +60,32 @@ void OptimalisSeta::Atvetel(const std::vector<std::int32_t>& fedes) {
     hom_ = hom0_;
 }
 
+// The cover is a multiset: a row may stand twice, and the xor and the counts follow it.
 void OptimalisSeta::Hozzaad(std::int32_t j) {
-    munka_ += t_.Bejar(j, [this](std::int32_t c) {
-        if (db_[I(c)]++ == 0) Kivesz(c);
+    munka_ += t_.Bejar(j, [this, j](std::int32_t c) {
+        std::int32_t& d = db_[I(c)];
+        if (d == 0) {
+            Kivesz(c);
+            ++veszt_[I(j)];
+        } else if (d == 1) {
+            --veszt_[I(xor_[I(c)])]; // its single row no longer covers it alone
+        }
+        ++d;
+        xor_[I(c)] ^= j;
     });
 }
 
 void OptimalisSeta::Elvesz(std::int32_t j) {
-    munka_ += t_.Bejar(j, [this](std::int32_t c) {
-        if (--db_[I(c)] == 0) {
+    munka_ += t_.Bejar(j, [this, j](std::int32_t c) {
+        std::int32_t& d = db_[I(c)];
+        --d;
+        xor_[I(c)] ^= j;
+        if (d == 0) {
+            --veszt_[I(j)];
             hely_[I(c)] = static_cast<std::int32_t>(fedetlen_.size());
             fedetlen_.push_back(c);
+        } else if (d == 1) {
+            ++veszt_[I(xor_[I(c)])];
         }
     });
 }
@@ -96,19 +113,25 @@ std::int64_t OptimalisSeta::Veszteseg(std::int32_t j, const SorMaszk& helyette,
 }
 
 std::int64_t OptimalisSeta::Veszteseg(std::int32_t j) {
-    std::int64_t v = 0;
-    munka_ += t_.Bejar(j, [&](std::int32_t c) { v += db_[I(c)] == 1; });
-    return v;
+    return veszt_[I(j)];
 }
 
+// Few holes are counted from the hole list, many from the neighbourhood.
 std::int64_t OptimalisSeta::Nyereseg(std::int32_t j) {
     std::int64_t v = 0;
+    if (static_cast<std::int64_t>(fedetlen_.size()) * 4 < t_.Szomszedsag()) {
+        const SorMaszk m = t_.Maszk(j);
+        for (const std::int32_t c : fedetlen_) v += Kozos(t_.Maszk(c), m) >= kell_;
+        munka_ += static_cast<std::int64_t>(fedetlen_.size());
+        return v;
+    }
     munka_ += t_.Bejar(j, [&](std::int32_t c) { v += db_[I(c)] == 0; });
     return v;
 }
 
 // Drops the row whose loss leaves the fewest holes.
 void OptimalisSeta::Elhagyas() {
+    munka_ += static_cast<std::int64_t>(jegyek_.size());
     std::size_t hol = 0;
     std::int64_t legkisebb = -1;
     std::uint32_t egyenlo = 0;
@@ -178,7 +201,10 @@ void OptimalisSeta::Lepes() {
     const double r = g_.Egyseg();
     const int tures = r > 0 ? static_cast<int>(-hom_ * std::log(r)) : 1 << 20;
     const std::int64_t nyer = Nyereseg(uj);
-    if (Veszteseg(regi, t_.Maszk(uj), nyer + tures) > nyer + tures) return;
+    // What the leaving row alone covers bounds its loss: often enough that settles it.
+    if (veszt_[I(regi)] > nyer + tures &&
+        Veszteseg(regi, t_.Maszk(uj), nyer + tures) > nyer + tures)
+        return;
     Elvesz(regi);
     Hozzaad(uj);
     jegyek_[hol] = uj;

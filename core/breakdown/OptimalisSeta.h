@@ -48,7 +48,11 @@ private:
     double hom0_, hom_;
     bool hul_;
     FedesVeletlen g_;
-    std::vector<std::int32_t> db_, hely_, fedetlen_, jegyek_, legjobb_, rovid_;
+    // Per candidate: how many rows cover it, the xor of their indices (the single one when
+    // one covers it) and its place in the hole list (-1 when covered); as a row, the
+    // candidates it alone covers.
+    std::vector<std::int32_t> db_, xor_, hely_, veszt_;
+    std::vector<std::int32_t> fedetlen_, jegyek_, legjobb_, rovid_;
     std::int64_t munka_ = 0;
 };
 
