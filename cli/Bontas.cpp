@@ -70,18 +70,20 @@ std::optional<std::string> SzamokbolSzamsor(const Argumentumok& a, int jatek, Sz
 struct Optimalizalas {
     std::uint64_t Mag = 0;
     std::chrono::milliseconds Idokeret{10000};
+    std::uint64_t Lepesek = 0; // rounds instead of the time budget; 0: the budget
 };
 
-// --mp SECONDS (default 10) and --mag SEED (default from the clock, printed either way).
+// --mp SECONDS (default 10), --mag SEED (default from the clock, printed either way) and
+// --lepes ROUNDS (instead of the time: with the seed it repeats a run exactly).
 std::optional<Optimalizalas> OptimalizalasBeallitas(const Argumentumok& a,
                                                     const SzamsorAdatok& sor) {
     if (sor.Hibapont < 1) {
-        Hiba("--optimalizalt needs --hibapont 1.." +
-             std::to_string(std::min(3, sor.ValtozoSzamDb - 1)));
+        Hiba("az --optimalizalt mellé --hibapont 1.." +
+             std::to_string(std::min(3, sor.ValtozoSzamDb - 1)) + " kell");
         return std::nullopt;
     }
     if (HuzasMod(sor.Feltetelek)) {
-        Hiba("--optimalizalt does not apply when the breakdown stores past draws");
+        Hiba("az --optimalizalt nem használható, ha a bontás múltbeli húzásokat tárol");
         return std::nullopt;
     }
     Optimalizalas o;
@@ -89,7 +91,7 @@ std::optional<Optimalizalas> OptimalizalasBeallitas(const Argumentumok& a,
     if (const auto mp = a.Opcio("mp")) {
         const auto v = EgeszSzam(*mp);
         if (!v || *v < 1 || *v > 3600) {
-            Hiba("--mp must be 1..3600 seconds");
+            Hiba("az --mp értéke 1..3600 másodperc");
             return std::nullopt;
         }
         o.Idokeret = std::chrono::seconds(*v);
@@ -97,10 +99,22 @@ std::optional<Optimalizalas> OptimalizalasBeallitas(const Argumentumok& a,
     if (const auto mag = a.Opcio("mag")) {
         const auto v = EgeszSzam(*mag);
         if (!v || *v < 0) {
-            Hiba("--mag must be a non-negative integer");
+            Hiba("a --mag értéke nemnegatív egész szám");
             return std::nullopt;
         }
         o.Mag = static_cast<std::uint64_t>(*v);
+    }
+    if (const auto l = a.Opcio("lepes")) {
+        const auto v = EgeszSzam(*l);
+        if (!v || *v < 1) {
+            Hiba("a --lepes értéke pozitív egész szám");
+            return std::nullopt;
+        }
+        if (a.Van("mp")) {
+            Hiba("a --lepes és az --mp közül csak az egyik adható meg");
+            return std::nullopt;
+        }
+        o.Lepesek = static_cast<std::uint64_t>(*v);
     }
     return o;
 }
@@ -110,7 +124,8 @@ std::optional<Optimalizalas> OptimalizalasBeallitas(const Argumentumok& a,
 int Bontas(const std::vector<std::string>& args) {
     Argumentumok a;
     if (auto h = Feldolgozas(
-            args, {"jatek", "szamok", "fix", "hibapont", "tip", "huzasok", "ki", "mp", "mag"},
+            args,
+            {"jatek", "szamok", "fix", "hibapont", "tip", "huzasok", "ki", "mp", "mag", "lepes"},
             {"eloszlas", "lista", "optimalizalt"}, a))
         return Hiba(*h);
     if (!a.Poziciok.empty()) return Hiba("fölösleges argumentum: " + a.Poziciok.front());
@@ -160,8 +175,8 @@ int Bontas(const std::vector<std::string>& args) {
     if (a.Van("optimalizalt")) {
         opt = OptimalizalasBeallitas(a, sor);
         if (!opt) return 2;
-    } else if (a.Van("mp") || a.Van("mag")) {
-        return Hiba("--mp and --mag belong to --optimalizalt");
+    } else if (a.Van("mp") || a.Van("mag") || a.Van("lepes")) {
+        return Hiba("az --mp, a --mag és a --lepes az --optimalizalt kapcsolóhoz tartozik");
     }
 
     FeltetelKeszlet feltetelek;
@@ -182,6 +197,16 @@ int Bontas(const std::vector<std::string>& args) {
     be.ElsoHuzas = sor.Huzasok.Elso;
     be.UtolsoHuzas = sor.Huzasok.Utolso;
     be.Datum = MaiNap();
+    // Too large a selection is refused before the run: the specified reduction is made.
+    if (opt) {
+        const std::string ok =
+            OptimalisElutasitas(static_cast<int>(sor.Jelolt.size()), K, sor.Hibapont);
+        if (!ok.empty()) {
+            std::cout << "Az optimalizált csökkentés nem indul: " << ok
+                      << "; a megadott csökkentés sorai maradnak.\n";
+            opt.reset();
+        }
+    }
     TBontas bontas;
     if (!bontas.BontasIndul(be, u)) return Kudarc("a bontás nem indítható");
     BontasFuttatas(bontas);
@@ -198,17 +223,20 @@ int Bontas(const std::vector<std::string>& args) {
         const auto t0 = std::chrono::steady_clock::now();
         FedesAllapot allapot;
         const FedesEredmeny r = BontasOptimalizalasa(
-            bontas, BontasJeloltjei(bontas, be.Huzasok, be.ElsoHuzas, be.UtolsoHuzas), opt->Mag,
-            opt->Idokeret, allapot);
+            bontas, BontasJeloltjei(bontas, be.Huzasok, be.ElsoHuzas, be.UtolsoHuzas),
+            OptimalisBeallitas{opt->Mag, opt->Idokeret, opt->Lepesek, {}}, allapot);
         const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - t0);
-        if (r.TulNagy)
-            std::cerr << "the optimised reduction is too large for this breakdown; "
-                         "the rows above are kept\n";
-        optimalis = SorokMatrixa(r.Sorok, K, static_cast<int>(sor.Jelolt.size()));
-        std::cout << r.Sorok.size() << " változat tárolva optimalizálással (mag: " << opt->Mag
-                  << ", kiinduló: " << r.KezdoDb << ", alsó korlát: " << r.AlsoKorlat
-                  << "), időtartam: " << ms.count() << " ms\n";
+        if (!r.Elutasitas.empty()) {
+            std::cout << "Az optimalizált csökkentés nem készült el: " << r.Elutasitas
+                      << "; a megadott csökkentés sorai maradnak.\n";
+        } else {
+            optimalis = SorokMatrixa(r.Sorok, K, static_cast<int>(sor.Jelolt.size()));
+            std::cout << r.Sorok.size() << " változat tárolva optimalizálással (mag: " << opt->Mag
+                      << ", lépések: " << r.Lepesek << ", kiinduló: " << r.KezdoDb
+                      << ", alsó korlát: " << r.AlsoKorlat << "), időtartam: " << ms.count()
+                      << " ms\n";
+        }
     }
 
     if (!a.Van("lista") && !a.Van("ki")) return 0;

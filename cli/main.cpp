@@ -28,7 +28,8 @@ constexpr std::array<ParancsLeiras, 8> parancsok{{
      varion::cli::StatisztikaParancs},
     {"bontas",
      "(--jatek G --szamok a,b,... [--fix x,y] | --tip FÁJL.tip [--huzasok FÁJL.ldb]) "
-     "[--hibapont e] [--eloszlas] [--lista] [--ki FÁJL.top]",
+     "[--hibapont e] [--eloszlas] [--optimalizalt [--mp MP] [--mag MAG] [--lepes LÉPÉS]] "
+     "[--lista] [--ki FÁJL.top]",
      "bontás a megadott számokból vagy egy számsor állományából, a feltételeivel",
      "  --jatek G         a játék: 5, 6 vagy 7 (--tip mellett az állományé)\n"
      "  --szamok a,b,...  a bontás számai\n"
@@ -37,6 +38,10 @@ constexpr std::array<ParancsLeiras, 8> parancsok{{
      "  --huzasok FÁJL    a húzások állománya a találati arány feltételhez\n"
      "  --hibapont e      hibapontok száma (0..3)\n"
      "  --eloszlas        eloszlás optimalizálás\n"
+     "  --optimalizalt    optimalizált csökkentés: kevesebb szelvény ugyanazzal a garanciával\n"
+     "  --mp MP           az optimalizálás időkerete másodpercben (1..3600, alapból 10)\n"
+     "  --mag MAG         az optimalizálás véletlen magja (alapból az órából, kiírva)\n"
+     "  --lepes LÉPÉS     időkeret helyett ennyi lépés: a kiírt maggal a futás megismétlődik\n"
      "  --lista           minden tárolt változat kiírása, soronként\n"
      "  --ki FÁJL.top     a bontás mentése (mellé a számsor .tip állománya)\n",
      varion::cli::Bontas},

@@ -23,17 +23,21 @@ std::vector<SorMaszk> BontasMaszkjai(const TBontas& b) {
 }
 
 FedesEredmeny BontasOptimalizalasa(const TBontas& b, const JeloltFeladat& feladat,
-                                   std::uint64_t mag, std::chrono::milliseconds idokeret,
-                                   FedesAllapot& allapot) {
+                                   const OptimalisBeallitas& o, FedesAllapot& allapot) {
     if (b.Hibapont() < 1 || b.HuzasMod() || b.GetTaroltNyerSzelv() == 0) return {};
-    const std::vector<SorMaszk> jeloltek = Jeloltek(feladat, &allapot.Stop);
-    if (allapot.Stop.load()) return {};
     FedesBeallitas fb;
     fb.N = b.JeloltDb();
     fb.K = b.SorHossz();
     fb.Hibapont = b.Hibapont();
-    fb.Mag = mag;
-    fb.Idokeret = idokeret;
+    fb.Mag = o.Mag;
+    fb.Idokeret = o.Idokeret;
+    fb.LepesKorlat = o.LepesKorlat;
+    fb.Proba = o.Proba;
+    // Refused before the candidates are enumerated: that alone could take the memory.
+    if (std::string ok = OptimalisElutasitas(fb.N, fb.K, fb.Hibapont); !ok.empty())
+        return OptimalisFedes({}, BontasMaszkjai(b), fb, allapot);
+    const std::vector<SorMaszk> jeloltek = Jeloltek(feladat, &allapot.Stop);
+    if (allapot.Stop.load()) return {};
     return OptimalisFedes(jeloltek, BontasMaszkjai(b), fb, allapot);
 }
 

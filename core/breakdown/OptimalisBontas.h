@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "breakdown/GaranciaEllenorzes.h"
@@ -21,12 +22,20 @@ JeloltFeladat BontasJeloltjei(const TBontas& b, HuzasTablaNezet huzasok = {}, in
 // The engine's rows as masks (index rows only: not for the draws mode).
 std::vector<SorMaszk> BontasMaszkjai(const TBontas& b);
 
+// How one optimised search runs: its seed, its time budget or round limit (which repeats
+// a run exactly), and the test seam of its threads.
+struct OptimalisBeallitas {
+    std::uint64_t Mag = 1;
+    std::chrono::milliseconds Idokeret{10000};
+    std::uint64_t LepesKorlat = 0;
+    std::function<void(int)> Proba;
+};
+
 // Searches a smaller cover of the engine's finished error-point breakdown; the engine is
 // not changed. An empty result when there is nothing to reduce (no error points, the
-// draws mode, no rows).
+// draws mode, no rows); the engine's rows with the reason when the selection is too large.
 FedesEredmeny BontasOptimalizalasa(const TBontas& b, const JeloltFeladat& feladat,
-                                   std::uint64_t mag, std::chrono::milliseconds idokeret,
-                                   FedesAllapot& allapot);
+                                   const OptimalisBeallitas& o, FedesAllapot& allapot);
 
 // Rows as a breakdown holds them: K bytes each, and the count of rows holding each index.
 struct BontasSorai {

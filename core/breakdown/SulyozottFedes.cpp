@@ -26,9 +26,12 @@ void SulyozottFedes::Kezdes(const std::vector<std::int32_t>& fedes) {
     for (std::size_t c = 0; c < n; ++c) {
         hely_[c] = static_cast<std::int32_t>(c);
         fedetlen_[c] = static_cast<std::int32_t>(c);
-        pont_[c] = static_cast<Pont>(t_.Szomszedok(static_cast<std::int32_t>(c)).size());
+        Pont db = 0;
+        munka_ += t_.Bejar(static_cast<std::int32_t>(c), [&db](std::int32_t) { ++db; });
+        pont_[c] = db;
     }
     jegyek_.clear();
+    tiltott_ = -1;
     for (const std::int32_t j : fedes)
         if (helyS_[I(j)] < 0) Hozzaad(j);
     legjobb_ = jegyek_;
@@ -55,22 +58,23 @@ void SulyozottFedes::Hozzaad(std::int32_t j) {
     jegyek_.push_back(j);
     pont_[I(j)] = -pont_[I(j)];
     ido_[I(j)] = lepes_;
-    for (const std::int32_t c : t_.Szomszedok(j)) {
+    munka_ += t_.Bejar(j, [&](std::int32_t c) {
         std::int32_t& f = fedes_[I(c)];
         const Pont w = suly_[I(c)];
         if (f == 0) {
             FedetlenKi(c);
-            for (const std::int32_t k : t_.Szomszedok(c))
+            munka_ += t_.Bejar(c, [&](std::int32_t k) {
                 if (k != j) {
                     pont_[I(k)] -= w;
                     szabad_[I(k)] = 1;
                 }
+            });
         } else if (f == 1) {
             pont_[I(xor_[I(c)])] += w; // its single row no longer loses it alone
         }
         ++f;
         xor_[I(c)] ^= j;
-    }
+    });
 }
 
 void SulyozottFedes::Elvesz(std::int32_t j) {
@@ -83,25 +87,27 @@ void SulyozottFedes::Elvesz(std::int32_t j) {
     pont_[I(j)] = -pont_[I(j)];
     ido_[I(j)] = lepes_;
     szabad_[I(j)] = 0;
-    for (const std::int32_t c : t_.Szomszedok(j)) {
+    munka_ += t_.Bejar(j, [&](std::int32_t c) {
         std::int32_t& f = fedes_[I(c)];
         const Pont w = suly_[I(c)];
         --f;
         xor_[I(c)] ^= j;
         if (f == 0) {
             FedetlenBe(c);
-            for (const std::int32_t k : t_.Szomszedok(c))
+            munka_ += t_.Bejar(c, [&](std::int32_t k) {
                 if (k != j) {
                     pont_[I(k)] += w;
                     szabad_[I(k)] = 1;
                 }
+            });
         } else if (f == 1) {
             pont_[I(xor_[I(c)])] -= w;
         }
-    }
+    });
 }
 
-std::int32_t SulyozottFedes::Kilepo(std::int32_t tiltott) const {
+std::int32_t SulyozottFedes::Kilepo(std::int32_t tiltott) {
+    munka_ += static_cast<std::int64_t>(jegyek_.size());
     std::int32_t legjobb = -1;
     for (const std::int32_t j : jegyek_) {
         if (j == tiltott) continue;
@@ -112,66 +118,38 @@ std::int32_t SulyozottFedes::Kilepo(std::int32_t tiltott) const {
     return legjobb;
 }
 
-std::int32_t SulyozottFedes::Belepo(std::int32_t c) const {
+std::int32_t SulyozottFedes::Belepo(std::int32_t c) {
     std::int32_t legjobb = -1, barmelyik = -1;
-    for (const std::int32_t k : t_.Szomszedok(c)) {
+    munka_ += t_.Bejar(c, [&](std::int32_t k) {
         const auto jobb = [&](std::int32_t m) {
             return m < 0 || pont_[I(k)] > pont_[I(m)] ||
                    (pont_[I(k)] == pont_[I(m)] && ido_[I(k)] < ido_[I(m)]);
         };
         if (szabad_[I(k)] && jobb(legjobb)) legjobb = k;
         if (jobb(barmelyik)) barmelyik = k;
-    }
+    });
     return legjobb >= 0 ? legjobb : barmelyik;
 }
 
-void SulyozottFedes::Jelentes(FedesAllapot& allapot) const {
-    const auto db = static_cast<std::int32_t>(legjobb_.size());
-    std::int32_t most = allapot.LegjobbDb.load();
-    while ((most == 0 || db < most) && !allapot.LegjobbDb.compare_exchange_weak(most, db)) {
-    }
-}
-
-void SulyozottFedes::Futas(std::chrono::steady_clock::time_point hatarido,
-                           std::uint64_t lepesKorlat, std::int32_t alsoKorlat,
-                           FedesAllapot& allapot) {
-    std::uint64_t jelentett = 0;
-    std::int32_t tiltott = -1;
-    for (;;) {
-        while (fedetlen_.empty()) {
+void SulyozottFedes::Kor(std::int64_t munkaHatar, std::int32_t alsoKorlat) {
+    while (munka_ < munkaHatar) {
+        if (fedetlen_.empty()) {
             legjobb_ = jegyek_;
-            Jelentes(allapot);
-            if (static_cast<std::int32_t>(jegyek_.size()) <= std::max(1, alsoKorlat)) {
-                allapot.Lepesek.fetch_add(static_cast<std::int64_t>(lepes_ - jelentett),
-                                          std::memory_order_relaxed);
-                return;
-            }
+            if (static_cast<std::int32_t>(jegyek_.size()) <= std::max(1, alsoKorlat)) return;
             Elvesz(Kilepo(-1));
-            tiltott = -1;
+            tiltott_ = -1;
+            continue;
         }
-        // A step costs holes x neighbourhood: with three error points and a small cover
-        // that is millions, so the clock is read at every step.
-        if ((++lepes_ & 0xFu) == 0 || fedetlen_.size() > 64) {
-            allapot.Lepesek.fetch_add(static_cast<std::int64_t>(lepes_ - jelentett),
-                                      std::memory_order_relaxed);
-            jelentett = lepes_;
-            if (allapot.Stop.load(std::memory_order_relaxed) ||
-                std::chrono::steady_clock::now() >= hatarido)
-                break;
-        }
-        if (lepesKorlat != 0 && lepes_ > lepesKorlat) break;
-
-        if (const std::int32_t ki = Kilepo(tiltott); ki >= 0) Elvesz(ki);
+        ++lepes_;
+        if (const std::int32_t ki = Kilepo(tiltott_); ki >= 0) Elvesz(ki);
         const std::int32_t lyuk = fedetlen_[g_.Szam(static_cast<std::uint32_t>(fedetlen_.size()))];
-        tiltott = Belepo(lyuk);
-        Hozzaad(tiltott);
+        tiltott_ = Belepo(lyuk);
+        Hozzaad(tiltott_);
         for (const std::int32_t c : fedetlen_) {
             ++suly_[I(c)];
-            for (const std::int32_t k : t_.Szomszedok(c)) ++pont_[I(k)];
+            munka_ += t_.Bejar(c, [this](std::int32_t k) { ++pont_[I(k)]; });
         }
     }
-    allapot.Lepesek.fetch_add(static_cast<std::int64_t>(lepes_ - jelentett),
-                              std::memory_order_relaxed);
 }
 
 } // namespace varion

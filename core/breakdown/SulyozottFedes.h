@@ -7,13 +7,11 @@
 // near it changed state, which keeps the search from circling.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <vector>
 
 #include "breakdown/FedesTablak.h"
 #include "breakdown/FedesVeletlen.h"
-#include "breakdown/OptimalisFedes.h"
 
 namespace varion {
 
@@ -24,9 +22,13 @@ public:
     FedesVeletlen& Generator() { return g_; }
     // Installs a complete cover (candidate indices).
     void Kezdes(const std::vector<std::int32_t>& fedes);
-    void Futas(std::chrono::steady_clock::time_point hatarido, std::uint64_t lepesKorlat,
-               std::int32_t alsoKorlat, FedesAllapot& allapot);
+    // Exchanges on until `munkaHatar` units of work (neighbourhood entries and rows
+    // visited) are spent in all, or the best cover is at `alsoKorlat`.
+    void Kor(std::int64_t munkaHatar, std::int32_t alsoKorlat);
+    // Starts again from a complete cover better than its own, with fresh weights.
+    void Atvetel(const std::vector<std::int32_t>& fedes) { Kezdes(fedes); }
     const std::vector<std::int32_t>& Legjobb() const { return legjobb_; }
+    std::int64_t Munka() const { return munka_; }
 
 private:
     using Pont = std::int64_t;
@@ -36,10 +38,9 @@ private:
     void FedetlenBe(std::int32_t c);
     void FedetlenKi(std::int32_t c);
     // The row of the cover whose loss costs least (not `tiltott`), the oldest on a tie.
-    std::int32_t Kilepo(std::int32_t tiltott) const;
+    std::int32_t Kilepo(std::int32_t tiltott);
     // The row covering candidate `c` that gains most, the oldest on a tie.
-    std::int32_t Belepo(std::int32_t c) const;
-    void Jelentes(FedesAllapot& allapot) const;
+    std::int32_t Belepo(std::int32_t c);
 
     const FedesTablak& t_;
     FedesVeletlen g_;
@@ -55,6 +56,8 @@ private:
     std::vector<std::int32_t> helyS_;
     std::vector<std::int32_t> jegyek_, fedetlen_, legjobb_;
     std::uint64_t lepes_ = 0;
+    std::int32_t tiltott_ = -1; // the row that just entered
+    std::int64_t munka_ = 0;
 };
 
 } // namespace varion

@@ -87,13 +87,30 @@ std::string KoltsegSzoveg(std::int64_t db, double jegyAr, bool euro) {
            (euro ? " Euro." : " Forint.");
 }
 
-std::string OptimalizalasSzoveg(std::int64_t db) {
-    return "Optimalizálás: " + EzresTagolas(static_cast<double>(db), 0) + " szelvény";
+std::string OptimalizalasSzoveg(std::int64_t db, std::int32_t alsoKorlat,
+                                std::optional<std::chrono::milliseconds> hatra) {
+    std::string s = "Optimalizálás: " + EzresTagolas(static_cast<double>(db), 0) + " szelvény";
+    if (alsoKorlat > 0) s += ", alsó korlát: " + EzresTagolas(static_cast<double>(alsoKorlat), 0);
+    if (hatra) {
+        // Rounded up: "0 mp" only once the budget is spent.
+        const std::int64_t mp = (std::max<std::int64_t>(0, hatra->count()) + 999) / 1000;
+        s += ", hátra: " + std::to_string(mp) + " mp";
+    }
+    return s;
 }
 
 std::string OptimalisMagSzoveg(std::uint64_t mag) {
     // Not grouped: the number is typed back as it stands to repeat the run.
     return "Optimalizált csökkentés, véletlen mag: " + std::to_string(mag);
+}
+
+std::string OptimalisVegSzoveg(std::uint64_t mag, std::int64_t lepesek) {
+    // Both typed back as they stand (--mag, --lepes): not grouped.
+    return OptimalisMagSzoveg(mag) + ", lépések: " + std::to_string(lepesek);
+}
+
+std::string MegadottCsokkentesSzoveg(const std::string& ok) {
+    return "A megadott csökkentés maradt: " + ok + ".";
 }
 
 HaladasKijelzes HaladasSzamitas(const BontasHaladas& h, double jegyAr, bool euro, bool ablakAktiv) {
@@ -116,7 +133,9 @@ HaladasKijelzes HaladasSzamitas(const BontasHaladas& h, double jegyAr, bool euro
         const std::int64_t db = h.OptimalisDb > 0 ? h.OptimalisDb : h.TaroltNyerSzelv;
         k.SzelvSzamCimke = SzelvSzamSzoveg(db);
         k.KoltsegCimke = KoltsegSzoveg(db, jegyAr, euro);
-        k.FolyamatCimke = OptimalizalasSzoveg(db);
+        std::optional<std::chrono::milliseconds> hatra;
+        if (h.OptimalisIdo.count() > 0) hatra = h.OptimalisIdo - h.OptimalisEltelt;
+        k.FolyamatCimke = OptimalizalasSzoveg(db, h.OptimalisAlsoKorlat, hatra);
     }
     k.AlkalmazasCim = ablakAktiv ? "Varion" : "Bontás: " + sz + " %";
     return k;

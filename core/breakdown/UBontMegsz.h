@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -41,10 +42,15 @@ std::string IdoSzoveg(std::chrono::milliseconds t);
 std::string IdoCimkeSzoveg(std::chrono::milliseconds t);
 std::string SzelvSzamSzoveg(std::int64_t db);
 std::string KoltsegSzoveg(std::int64_t db, double jegyAr, bool euro);
-// The progress line while the optimised search runs: its smallest cover so far.
-std::string OptimalizalasSzoveg(std::int64_t db);
-// The end line of an optimised run: the seed that repeats it.
+// The progress line while the optimised search runs: its smallest cover so far, the lower
+// bound no cover can beat and the time left of its budget (each when known).
+std::string OptimalizalasSzoveg(std::int64_t db, std::int32_t alsoKorlat = 0,
+                                std::optional<std::chrono::milliseconds> hatra = {});
+// The end line of an optimised run: the seed, and with the rounds taken, what repeats it.
 std::string OptimalisMagSzoveg(std::uint64_t mag);
+std::string OptimalisVegSzoveg(std::uint64_t mag, std::int64_t lepesek);
+// The end line when the specified reduction was kept: the reason.
+std::string MegadottCsokkentesSzoveg(const std::string& ok);
 // The final elapsed-time text, with the short-run wording for 0 ms.
 std::string VegIdoSzoveg(std::chrono::milliseconds t);
 

@@ -109,6 +109,11 @@ std::expected<void, InditasHiba> TBontas::BontasIndul(const BontasBemenet& be, U
     optimalizalt_ = be.Optimalizalt && e_ > 0;
     optMag_ = be.OptimalisMag;
     optIdo_ = be.OptimalisIdo;
+    optLepesKorlat_ = be.OptimalisLepesKorlat;
+    optLepesek_ = 0;
+    // Too large a selection is refused here, before the run, not after the passes.
+    optMegtagadas_ = optimalizalt_ ? OptimalisElutasitas(N, K, e_) : std::string{};
+    if (!optMegtagadas_.empty()) optimalizalt_ = false;
 
     teljes_ = TeljBontSzelvszam(N, K);
     huzasok_ = be.Huzasok;

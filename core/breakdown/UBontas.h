@@ -47,6 +47,8 @@ struct BontasBemenet {
     bool Optimalizalt = false;
     std::uint64_t OptimalisMag = 1;
     std::chrono::milliseconds OptimalisIdo{10000};
+    // Rounds instead of the time budget (0: the budget): repeats a run by its seed.
+    std::uint64_t OptimalisLepesKorlat = 0;
 };
 
 // Free physical memory in bytes (MemAvailable on Linux; tests inject their own). Nothing
@@ -89,8 +91,9 @@ struct BontasHaladas {
     std::uint8_t BontStatus = 0;
     bool Bovites = false; // the matrix is being extended ("A bontás tömbjének kiterjesztése.")
     std::chrono::milliseconds Eltelt{0};
-    bool Optimalizalas = false;   // the optimised search is running
-    std::int32_t OptimalisDb = 0; // its smallest complete cover so far (0 before the first)
+    bool Optimalizalas = false;           // the optimised search is running
+    std::int32_t OptimalisDb = 0;         // its smallest complete cover so far (0 before the first)
+    std::int32_t OptimalisAlsoKorlat = 0; // no cover can be smaller (0 before it is known)
     std::chrono::milliseconds OptimalisEltelt{0}, OptimalisIdo{0}; // its time and budget
 };
 
@@ -152,6 +155,13 @@ public:
     void Optimalizalas();
     std::uint64_t OptimalisMag() const { return optMag_; }
     bool Optimalizalt() const { return optimalizalt_; }
+    // Rounds the search ran: with the seed they repeat it (`OptimalisLepesKorlat`).
+    std::int64_t OptimalisLepesek() const { return optLepesek_; }
+    // Why the specified reduction was kept although the optimised one was asked for (too
+    // large a selection, decided at the run start; memory running out): empty otherwise.
+    const std::string& OptimalisMegtagadas() const { return optMegtagadas_; }
+    // Test seam: called by every search thread before each of its rounds.
+    void SetOptimalisProba(std::function<void(int)> f) { optProba_ = std::move(f); }
 
     // --- reading a breakdown ------------------------------------------------------------
     std::uint8_t GetBontasMatrix(std::int32_t sor, int oszlop) const {
@@ -294,6 +304,10 @@ private:
     bool optimalizalt_ = false;
     std::uint64_t optMag_ = 0;
     std::chrono::milliseconds optIdo_{10000};
+    std::uint64_t optLepesKorlat_ = 0;
+    std::int64_t optLepesek_ = 0;
+    std::string optMegtagadas_;
+    std::function<void(int)> optProba_;
     FedesAllapot optAllapot_;
     std::atomic<bool> optFut_{false};
     std::atomic<std::chrono::steady_clock::rep> optKezdoIdo_{0};

@@ -114,8 +114,10 @@ void TBontas::Futtatas() {
                 Start();
             if (optimalizalt_ && bontStatus_.load() == 1) Optimalizalas();
         } catch (const std::bad_alloc&) {
-            // The rows stored so far stay as they are; the run ends as if stopped.
-            Stop();
+            // The rows stored so far stay as they are; the run ends as if stopped. Not
+            // through `Stop`, which during the optimised search would only end the search.
+            bontStatus_.store(0);
+            hibaKor_.store(-1);
             bovul_.store(false);
             memoriaHiba = true;
         }
@@ -204,12 +206,14 @@ BontasHaladas TBontas::Haladas() const {
     h.Bovites = bovul_.load();
     h.Optimalizalas = optFut_.load();
     h.OptimalisDb = optAllapot_.LegjobbDb.load();
+    h.OptimalisAlsoKorlat = optAllapot_.AlsoKorlat.load();
     if (h.Optimalizalas) {
         const std::chrono::steady_clock::time_point kezdo{
             std::chrono::steady_clock::duration{optKezdoIdo_.load()}};
         h.OptimalisEltelt = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - kezdo);
-        h.OptimalisIdo = optIdo_;
+        // A round limit has no budget to count down.
+        h.OptimalisIdo = optLepesKorlat_ != 0 ? std::chrono::milliseconds{0} : optIdo_;
     }
     h.Eltelt = Eltelt();
     return h;

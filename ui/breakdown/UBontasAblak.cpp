@@ -278,7 +278,11 @@ void TBontasAblak::Vege(bool befejezett) {
     ido_->setText(Qs(VegIdoSzoveg(bontas_.Idotartam())));
     szelvSzam_->setText(Qs(SzelvSzamSzoveg(bontas_.GetTaroltNyerSzelv())));
     koltseg_->setText(Qs(KoltsegSzoveg(bontas_.GetTaroltNyerSzelv(), jegyAr_, euro_)));
-    if (bontas_.Optimalizalt()) label4_->setText(Qs(OptimalisMagSzoveg(bontas_.OptimalisMag())));
+    if (!bontas_.OptimalisMegtagadas().empty())
+        label4_->setText(Qs(MegadottCsokkentesSzoveg(bontas_.OptimalisMegtagadas())));
+    else if (bontas_.Optimalizalt())
+        label4_->setText(
+            Qs(OptimalisVegSzoveg(bontas_.OptimalisMag(), bontas_.OptimalisLepesek())));
     for (auto m : {BontasMuvelet::Ellenorzes, BontasMuvelet::Lista, BontasMuvelet::Mentes,
                    BontasMuvelet::Modositas}) {
         const bool van = bekotve_[static_cast<std::size_t>(m)];

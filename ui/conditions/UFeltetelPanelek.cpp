@@ -10,11 +10,23 @@
 #include <QTabWidget>
 
 #include "app/UUzenetek.h"
+#include "breakdown/OptimalisFedes.h"
 #include "conditions/UFeltetelek.h"
 
 namespace varion::ui {
 
 namespace {
+
+// A selection too large for the optimised search: the option is off, its hint says why.
+void OptimalisOpcio(QCheckBox* b, bool van, const FeltetelKornyezet& k, int hibapont) {
+    const int N = static_cast<int>(k.Jelolt.size());
+    const bool nagy = van && !OptimalisElutasitas(N, k.SorHossz, hibapont).empty();
+    if (nagy) {
+        b->setEnabled(false);
+        b->setChecked(false);
+    }
+    b->setToolTip(QString::fromStdString(OptimalisOpcioSugo(N, k.SorHossz, hibapont)));
+}
 
 QString Sugo(std::string_view s) {
     QString q = Qs(s);
@@ -383,6 +395,7 @@ void TFeltetelek::HibapontosOpciokBeallitasa(int hibapont) {
         b->setEnabled(van);
         if (!van) b->setChecked(false);
     }
+    OptimalisOpcio(optimalizaltBox_, van, Kornyezet, hibapont);
 }
 
 void TFeltetelek::Rogzit(Feltetel f) {
@@ -524,6 +537,7 @@ void TFeltetelek::BeolvFeltKijelolese() {
     eloszlasOptBox_->setChecked(f_.EloszlasOpt != 0);
     optimalizaltBox_->setEnabled(opciok);
     if (!opciok) optimalizaltBox_->setChecked(false);
+    OptimalisOpcio(optimalizaltBox_, opciok, Kornyezet, tarolt.Hibapont);
     --csendes_;
     a = tarolt;
     SzamJelzoBeallitas(f_, Kornyezet.Jelolt, Kornyezet.Jatek);

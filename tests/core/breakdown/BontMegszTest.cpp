@@ -86,12 +86,20 @@ TEST(Haladas, OptimalizalasAlattAKisebbFedesLatszik) {
     h.OptimalisIdo = std::chrono::milliseconds(10000);
     EXPECT_EQ(HaladasSzamitas(h, 300, false, false).Szazalek, 25);
     EXPECT_EQ(HaladasSzamitas(h, 300, false, false).AlkalmazasCim, "Bontás: 25 %");
+    // with the lower bound and the budget known, the line tells how far off the end is
+    h.OptimalisAlsoKorlat = 22;
+    EXPECT_EQ(HaladasSzamitas(h, 300, false, false).FolyamatCimke,
+              "Optimalizálás: 30 szelvény, alsó korlát: 22, hátra: 8 mp");
     h.OptimalisEltelt = std::chrono::milliseconds(10400); // the last steps after the budget
     EXPECT_EQ(HaladasSzamitas(h, 300, false, false).Szazalek, 100);
+    EXPECT_EQ(HaladasSzamitas(h, 300, false, false).FolyamatCimke,
+              "Optimalizálás: 30 szelvény, alsó korlát: 22, hátra: 0 mp");
     h.Optimalizalas = false; // the search ended: the engine's stored rows count again
     EXPECT_EQ(HaladasSzamitas(h, 300, false, true).SzelvSzamCimke,
               "1 043 db szelvény szükséges a játékhoz.");
     EXPECT_EQ(OptimalisMagSzoveg(123456789), "Optimalizált csökkentés, véletlen mag: 123456789");
+    EXPECT_EQ(OptimalisVegSzoveg(123456789, 1500),
+              "Optimalizált csökkentés, véletlen mag: 123456789, lépések: 1500");
 }
 
 // The tick refreshes the labels during a pass and during the search; a rule of error round

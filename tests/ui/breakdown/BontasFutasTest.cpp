@@ -302,16 +302,19 @@ TEST(BontasFutas, OptimalizaltCsokkentesKevesebbSzelveny) {
     EXPECT_LT(db, sima.GetTaroltNyerSzelv());
 
     EXPECT_LT(p.E().OptimalisMag(), 1000000000u);
-    EXPECT_EQ(
-        p.B().FolyamatCimke()->text(),
-        QStringLiteral("Optimalizált csökkentés, véletlen mag: %1").arg(p.E().OptimalisMag()));
+    EXPECT_EQ(p.B().FolyamatCimke()->text(),
+              QStringLiteral("Optimalizált csökkentés, véletlen mag: %1, lépések: %2")
+                  .arg(p.E().OptimalisMag())
+                  .arg(p.E().OptimalisLepesek()));
     EXPECT_EQ(p.B().SzelvSzamCimke()->text(),
               QStringLiteral("%1 db szelvény szükséges a játékhoz.").arg(db));
     EXPECT_TRUE(p.u.Lathato().empty());
 }
 
 // The window follows the search: while it runs, the progress line reads "Optimalizálás: n
-// szelvény" with the search's smallest cover, below the 43 rows of the passes, the count
+// szelvény, alsó korlát: b, hátra: s mp" with the search's smallest cover, below the 43
+// rows of the passes, the lower bound (462 variations, 31 to a ticket: 15) and the seconds
+// left of the 10 s budget; the count
 // line agrees and the bar shows the share of the budget spent. Stop then keeps that cover and the
 // window stays open to show it.
 TEST(BontasFutas, OptimalizalasAlattACsokkenoSzamLatszik) {
@@ -323,14 +326,16 @@ TEST(BontasFutas, OptimalizalasAlattACsokkenoSzamLatszik) {
                p.F().OptimalizaltBox()->click();
                p.F().BontasGomb()->click();
            });
-    const QRegularExpression minta(QStringLiteral("^Optimalizálás: (\\d+) szelvény$"));
-    int latott = 0, sav = -1;
+    const QRegularExpression minta(
+        QStringLiteral("^Optimalizálás: (\\d+) szelvény, alsó korlát: 15, hátra: (\\d+) mp$"));
+    int latott = 0, sav = -1, hatra = -1;
     QString szelvSzam;
     bool nyitvaMaradt = false;
     Amikor(
         [&] { return p.B().isVisible() && minta.match(p.B().FolyamatCimke()->text()).hasMatch(); },
         [&] {
             latott = minta.match(p.B().FolyamatCimke()->text()).captured(1).toInt();
+            hatra = minta.match(p.B().FolyamatCimke()->text()).captured(2).toInt();
             szelvSzam = p.B().SzelvSzamCimke()->text();
             sav = p.B().Folyamat()->value();
             p.B().StopGomb()->click();
@@ -343,6 +348,8 @@ TEST(BontasFutas, OptimalizalasAlattACsokkenoSzamLatszik) {
     p.ablak->Akcio(Parancs::FeltKijeloles)->trigger();
     EXPECT_GT(latott, 0);
     EXPECT_LT(latott, 43);
+    EXPECT_GE(hatra, 0);
+    EXPECT_LE(hatra, 10);
     EXPECT_EQ(szelvSzam, QStringLiteral("%1 db szelvény szükséges a játékhoz.").arg(latott));
     // The bar follows the search's 10 s budget; the finished passes alone would fill it.
     EXPECT_GE(sav, 0);
@@ -351,9 +358,10 @@ TEST(BontasFutas, OptimalizalasAlattACsokkenoSzamLatszik) {
     ASSERT_EQ(p.E().GetBontStatus(), 1);
     EXPECT_GT(p.E().GetTaroltNyerSzelv(), 0);
     EXPECT_LE(p.E().GetTaroltNyerSzelv(), latott);
-    EXPECT_EQ(
-        p.B().FolyamatCimke()->text(),
-        QStringLiteral("Optimalizált csökkentés, véletlen mag: %1").arg(p.E().OptimalisMag()));
+    EXPECT_EQ(p.B().FolyamatCimke()->text(),
+              QStringLiteral("Optimalizált csökkentés, véletlen mag: %1, lépések: %2")
+                  .arg(p.E().OptimalisMag())
+                  .arg(p.E().OptimalisLepesek()));
     EXPECT_TRUE(p.u.Lathato().empty());
 }
 
