@@ -99,19 +99,19 @@ std::optional<Tartomany> TartomanyOpcio(const Argumentumok& a, int huzasDb) {
     return t;
 }
 
-std::string CsvMezo(std::string s) {
-    return s;
-}
-
 void Tablazat(std::span<const std::string_view> fejlec,
               const std::vector<std::array<std::string, 4>>& sorok, bool csv) {
     std::string ki;
-    for (std::size_t i = 0; i < fejlec.size(); ++i)
-        ki += (i ? (csv ? ";" : " | ") : "") + std::string(fejlec[i]);
+    for (std::size_t i = 0; i < fejlec.size(); ++i) {
+        if (i) ki += csv ? ";" : " | ";
+        ki += fejlec[i];
+    }
     ki += '\n';
     for (const auto& s : sorok) {
-        for (std::size_t i = 0; i < s.size(); ++i)
-            ki += (i ? (csv ? ";" : " | ") : "") + CsvMezo(s[i]);
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            if (i) ki += csv ? ";" : " | ";
+            ki += s[i];
+        }
         ki += '\n';
     }
     std::cout << ki;

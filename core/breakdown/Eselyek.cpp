@@ -76,6 +76,8 @@ EselyEredmeny Eselyek(const BontasAdat& b, Folyamat* f, int maxSzam) {
         f->Osszes = static_cast<std::int64_t>(m);
     }
     OsztalyValos p{}, v{};
+    const auto szeletek = BitSzeletek::Keszites(b.Matrix, static_cast<std::size_t>(b.Sorok),
+                                                b.Szelesseg, std::size_t{128} << 20);
     std::vector<int> idx;
     std::array<std::uint8_t, 8> S{};
     for (int s = prag; s <= std::min(n, G) && !e.Megszakitva; ++s) {
@@ -91,8 +93,11 @@ EselyEredmeny Eselyek(const BontasAdat& b, Folyamat* f, int maxSzam) {
                 S[static_cast<std::size_t>(i)] =
                     U[static_cast<std::size_t>(idx[static_cast<std::size_t>(i)])];
             SorHisztogram h;
-            SorokSzamlalasa(b.Matrix, static_cast<std::size_t>(b.Sorok), b.Szelesseg,
-                            std::span(S).first(static_cast<std::size_t>(s)), {}, prag, h);
+            if (szeletek)
+                szeletek->Szamlalas(std::span(S).first(static_cast<std::size_t>(s)), {}, prag, h);
+            else
+                SorokSzamlalasa(b.Matrix, static_cast<std::size_t>(b.Sorok), b.Szelesseg,
+                                std::span(S).first(static_cast<std::size_t>(s)), {}, prag, h);
             for (int sf = 0; sf <= std::min(F, G - s); ++sf) {
                 const double w = C(F, sf) * C(kivul, G - s - sf);
                 if (w == 0) continue;

@@ -10,7 +10,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
+#include <vector>
 
 namespace varion {
 
@@ -28,5 +30,23 @@ void SorokSzamlalasa(const std::uint8_t* matrix, std::size_t sorok, int W,
 void SorokSzamlalasaEgyszeru(const std::uint8_t* matrix, std::size_t sorok, int W,
                              std::span<const std::uint8_t> talalt,
                              std::span<const std::uint8_t> plusz, int prag, SorHisztogram& h);
+
+// The same count for many draws over one ticket set: every byte value gets a bit set over
+// the rows (bit r: row r holds the value), and a draw's hits are added up 64 rows at a time
+// in three bit planes. One draw then costs a few operations per 64 rows instead of a pass
+// over the bytes. Made only when the sets fit in `maxBajt` bytes.
+class BitSzeletek {
+public:
+    static std::optional<BitSzeletek> Keszites(const std::uint8_t* matrix, std::size_t sorok, int W,
+                                               std::size_t maxBajt);
+    void Szamlalas(std::span<const std::uint8_t> talalt, std::span<const std::uint8_t> plusz,
+                   int prag, SorHisztogram& h) const;
+
+private:
+    std::size_t szavak_ = 0, sorok_ = 0;
+    int szelesseg_ = 0;
+    std::array<std::int32_t, 256> hely_{}; // the value's set among halmazok_, -1 when none
+    std::vector<std::uint64_t> halmazok_;
+};
 
 } // namespace varion

@@ -12,11 +12,18 @@ namespace varion {
 
 namespace {
 
+// The bit sets of a ticket set are at most this big; a larger set is counted from its bytes.
+constexpr std::size_t SzeletMaxBajt = std::size_t{128} << 20;
+
 // The byte values of the drawn numbers as the matrix writes them, and the counting of one
 // drawn row into classes.
 class HuzasSzamlalo {
 public:
-    explicit HuzasSzamlalo(const BontasAdat& b) : b_(b) {
+    // `sokHuzas`: many draws follow, worth turning the tickets into bit sets first.
+    explicit HuzasSzamlalo(const BontasAdat& b, bool sokHuzas = false) : b_(b) {
+        if (sokHuzas && b_.Sorok > 0)
+            szeletek_ = BitSzeletek::Keszites(b_.Matrix, static_cast<std::size_t>(b_.Sorok),
+                                              b_.Szelesseg, SzeletMaxBajt);
         index_.fill(-1);
         if (!b_.HuzasMod)
             for (std::size_t i = 0; i < b_.BontasSzamok.size(); ++i)
@@ -45,8 +52,11 @@ public:
         const int prag = std::max(0, G - 3 - fixTalalat);
         if (static_cast<int>(tDb) < prag) return; // no ticket can reach a class
         SorHisztogram h;
-        SorokSzamlalasa(b_.Matrix, static_cast<std::size_t>(b_.Sorok), b_.Szelesseg,
-                        std::span(t).first(tDb), std::span(p).first(pDb), prag, h);
+        if (szeletek_)
+            szeletek_->Szamlalas(std::span(t).first(tDb), std::span(p).first(pDb), prag, h);
+        else
+            SorokSzamlalasa(b_.Matrix, static_cast<std::size_t>(b_.Sorok), b_.Szelesseg,
+                            std::span(t).first(tDb), std::span(p).first(pDb), prag, h);
         for (int s = 0; s < 8; ++s)
             for (const bool pm : {false, true}) {
                 const auto n = (pm ? h.Plusz : h.Sima)[static_cast<std::size_t>(s)];
@@ -63,6 +73,7 @@ private:
         return index_[static_cast<std::size_t>(n)];
     }
     const BontasAdat& b_;
+    std::optional<BitSzeletek> szeletek_;
     std::array<int, 256> index_{};
     SzamMaszk fix_;
 };
@@ -100,7 +111,7 @@ VisszatesztEredmeny Visszateszt(const BontasAdat& b, const HuzasAdatbazis& db,
     if (b.Jatek != db.Jatek() || t.Elso > t.Utolso) return e;
     const bool arazott = ny.Jatek() == db.Jatek();
     const int osztalyDb = NyeremenyOsztalyDb(b.Jatek);
-    const HuzasSzamlalo sz(b);
+    const HuzasSzamlalo sz(b, t.Utolso - t.Elso >= 8);
     if (f) f->Osszes = t.Utolso - t.Elso + 1;
     e.Huzasok.reserve(static_cast<std::size_t>(t.Utolso - t.Elso + 1));
     for (int n = t.Elso; n <= t.Utolso; ++n) {
@@ -186,7 +197,10 @@ std::vector<std::array<std::string, 4>> VisszatesztTablazat(const VisszatesztEre
 std::string VisszatesztCsv(const VisszatesztEredmeny& e) {
     std::string ki = "Húzás;Év;Hét";
     const int osztalyDb = NyeremenyOsztalyDb(e.Jatek);
-    for (int o = 0; o < osztalyDb; ++o) ki += ";" + OsztalyNev(e.Jatek, o);
+    for (int o = 0; o < osztalyDb; ++o) {
+        ki += ';';
+        ki += OsztalyNev(e.Jatek, o);
+    }
     ki += ";Nyeremény;Ismeretlen nyereményű;Költség;Összesített egyenleg\n";
     const double koltseg = e.JegyAr * static_cast<double>(e.Szelvenyek);
     double netto = 0;
@@ -194,8 +208,10 @@ std::string VisszatesztCsv(const VisszatesztEredmeny& e) {
     for (const auto& h : e.Huzasok) {
         netto += static_cast<double>(h.Nyeremeny) - koltseg;
         ki += std::to_string(h.Huzas) + ";" + std::to_string(h.Ev) + ";" + std::to_string(h.Het);
-        for (int o = 0; o < osztalyDb; ++o)
-            ki += ";" + std::to_string(h.Db[static_cast<std::size_t>(o)]);
+        for (int o = 0; o < osztalyDb; ++o) {
+            ki += ';';
+            ki += std::to_string(h.Db[static_cast<std::size_t>(o)]);
+        }
         std::snprintf(buf, sizeof buf, ";%lld;%lld;%.0f;%.0f\n",
                       static_cast<long long>(h.Nyeremeny), static_cast<long long>(h.Ismeretlen),
                       koltseg, netto);
