@@ -46,12 +46,23 @@ int ImportParancs(const std::vector<std::string>& args) {
     const bool volt = std::filesystem::exists(*ki);
     if (volt && !Betoltes(*ki, *jatek, db)) return KilepesHiba;
     KonzolUzenetek u;
-    const auto hozzaadva = HuzasImport(
-        db, std::string_view(reinterpret_cast<const char*>(csv->data()), csv->size()), u);
+    // The prizes go beside the draws; a damaged prize file is left as it is.
+    auto nyeremenyek = NyeremenyTar::Betoltes(NyeremenyFajl(*ki), *jatek);
+    if (!nyeremenyek) {
+        u.HibaUzenet(nyeremenyek.error());
+        return KilepesHiba;
+    }
+    const auto hozzaadva =
+        HuzasImport(db, std::string_view(reinterpret_cast<const char*>(csv->data()), csv->size()),
+                    u, &*nyeremenyek);
     if (!hozzaadva) return KilepesHiba;
     const auto adat = db.Kodolas(SajatVerzio());
     if ((*hozzaadva > 0 || !volt) && (!adat || !io::BiztosMentes(*ki, *adat))) {
         u.HibaUzenet(AdatbazisIrasHibaSzoveg);
+        return KilepesHiba;
+    }
+    if (!nyeremenyek->Mentes(NyeremenyFajl(*ki), SajatVerzio())) {
+        u.HibaUzenet(NyeremenyIrasHibaSzoveg);
         return KilepesHiba;
     }
     std::cout << HozzaadvaSzoveg(*hozzaadva) << '\n';

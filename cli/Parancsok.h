@@ -34,5 +34,7 @@ int ListaParancs(const std::vector<std::string>& args);       // Lista.cpp
 int GaranciaParancs(const std::vector<std::string>& args);    // Garancia.cpp
 int TalalatokParancs(const std::vector<std::string>& args);   // Talalatok.cpp
 int KeresesParancs(const std::vector<std::string>& args);     // Kereses.cpp
+int VisszatesztParancs(const std::vector<std::string>& args); // Visszateszt.cpp
+int EselyekParancs(const std::vector<std::string>& args);     // Visszateszt.cpp
 
 } // namespace varion::cli

@@ -12,7 +12,7 @@ namespace {
 
 using varion::cli::ParancsLeiras;
 
-constexpr std::array<ParancsLeiras, 8> parancsok{{
+constexpr std::array<ParancsLeiras, 10> parancsok{{
     {"import", "--jatek G FÁJL.csv --ki FÁJL.ldb",
      "a lottótársaság húzásainak átvétele a húzások állományába (létrehozza vagy bővíti)",
      "  --jatek G      a játék: 5, 6 vagy 7\n"
@@ -67,6 +67,23 @@ constexpr std::array<ParancsLeiras, 8> parancsok{{
      "  --plusz p         a Hatoslottó pótszáma\n"
      "  --tol a --ig b    a vizsgált húzások (alapból mind)\n",
      varion::cli::KeresesParancs},
+    {"visszateszt", "FÁJL.top|FÁJL.tip --huzasok FÁJL.ldb [--tol N] [--ig N] [--ar FT] [--csv]",
+     "mit nyert volna a bontás a múltbeli húzásokon, a valódi nyereményekkel",
+     "  --huzasok FÁJL    a húzások állománya (mellette a nyeremények .nyr állománya)\n"
+     "  --tol N --ig N    a vizsgált húzások (alapból mind)\n"
+     "  --ar FT           egy szelvény ára forintban, minden sorsoláson ugyanaz (alapból 200)\n"
+     "  --csv             az összesítés és az osztályok táblázata pontosvesszővel\n",
+     varion::cli::VisszatesztParancs},
+    {"eselyek",
+     "(FÁJL.top|FÁJL.tip | --jatek G --szamok a,b,...) [--huzasok FÁJL.ldb [--tol N] [--ig N]] "
+     "[--ar FT]",
+     "a bontás pontos esélyei egy játékra és a várható nyeremény",
+     "  --jatek G         a játék: 5, 6 vagy 7\n"
+     "  --szamok a,b,...  a számok teljes bontása (a játék számánál több szám)\n"
+     "  --huzasok FÁJL    a húzások állománya: az átlagos nyeremények forrása\n"
+     "  --tol N --ig N    az átlagos nyeremények húzásai (alapból mind)\n"
+     "  --ar FT           egy szelvény ára forintban (alapból 200)\n",
+     varion::cli::EselyekParancs},
 }};
 
 void Sugo() {

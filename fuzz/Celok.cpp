@@ -1,11 +1,13 @@
 #include "Celok.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/Beallitasok.h"
 #include "app/Sugo.h"
 #include "draws/HuzasAdatbazis.h"
 #include "draws/HuzasImport.h"
+#include "draws/Nyeremenyek.h"
 #include "files/BontasAtadas.h"
 #include "files/BontasFajl.h"
 #include "files/SzamsorFajl.h"
@@ -129,13 +131,31 @@ bool HuzasCsv(std::span<const std::uint8_t> be) {
     const auto szoveg = Szoveg(k.Fajl);
     const auto huzasok = HuzasCsvOlvasas(szoveg, k.Jatek);
     HuzasAdatbazis db(k.Jatek);
-    const auto hozzaadva = HuzasImport(db, szoveg);
+    NyeremenyTar ny(k.Jatek);
+    const auto hozzaadva = HuzasImport(db, szoveg, &ny);
     if (huzasok.has_value() != hozzaadva.has_value()) return false;
+    // Every draw imported has its prize record, and the store writes and reads back whole.
+    if (hozzaadva && ny.Db() != static_cast<std::size_t>(*hozzaadva)) return false;
+    const auto vissza = NyeremenyTar::Beolvasas(ny.Kodolas(SajatVerzio()), k.Jatek);
+    if (!vissza || vissza->Huzasok() != ny.Huzasok()) return false;
     if (!huzasok) return db.HuzasDb() == 0;
     // Into an empty database everything is added; a second import adds nothing.
     if (*hozzaadva != static_cast<int>(huzasok->size()) || db.HuzasDb() != *hozzaadva) return false;
     const auto masodik = HuzasImport(db, szoveg);
     return masodik && *masodik == 0;
+}
+
+bool NyeremenyFajl(std::span<const std::uint8_t> be) {
+    const auto k = Szetbontas(be);
+    const auto t = NyeremenyTar::Beolvasas(k.Fajl, k.Jatek);
+    if (!t) return true;
+    // What was accepted writes back byte for byte past the header, and reads the same.
+    const auto ki = t->Kodolas(SajatVerzio());
+    if (ki.size() != k.Fajl.size() || !std::equal(ki.begin() + 16, ki.end(), k.Fajl.begin() + 16))
+        return false;
+    for (const auto& h : t->Huzasok())
+        if (!NyeremenyHiba(k.Jatek, h).empty() || t->Keres(h.Ev, h.Het) != &h) return false;
+    return true;
 }
 
 bool SugoFajl(std::span<const std::uint8_t> be) {

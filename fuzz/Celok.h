@@ -20,6 +20,7 @@ bool BontasFajl(std::span<const std::uint8_t> be);    // .top
 bool BeallitasFajl(std::span<const std::uint8_t> be); // Varion.ini
 bool HuzasCsv(std::span<const std::uint8_t> be);      // the operator's CSV export
 bool SugoFajl(std::span<const std::uint8_t> be);      // Help/Varion.hlp, NUL, Help/Varion.cnt
+bool NyeremenyFajl(std::span<const std::uint8_t> be); // Dat/HuzasG.nyr
 
 struct Cel {
     std::string_view Nev;
@@ -29,6 +30,7 @@ struct Cel {
 inline constexpr Cel Celok[] = {
     {"huzasfajl", HuzasFajl},         {"szamsorfajl", SzamsorFajl}, {"bontasfajl", BontasFajl},
     {"beallitasfajl", BeallitasFajl}, {"huzascsv", HuzasCsv},       {"sugofajl", SugoFajl},
+    {"nyeremenyfajl", NyeremenyFajl},
 };
 
 } // namespace varion::fuzz

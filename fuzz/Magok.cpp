@@ -10,6 +10,8 @@
 
 #include "app/Beallitasok.h"
 #include "draws/HuzasAdatbazis.h"
+#include "draws/HuzasImport.h"
+#include "draws/Nyeremenyek.h"
 #include "files/BontasFajl.h"
 #include "files/SzamsorFajl.h"
 #include "io/KisVeg.h"
@@ -143,6 +145,22 @@ void HuzasCsvFajlok() {
         Bajtok("2023;6;;" + dij + ";1;2;3;4;5;6;7;8;9;10;11;12;13;14\n"));
 }
 
+void NyeremenyFajlok() {
+    const std::string dij = "1;500 000 000 Ft;45;1 000 000 Ft;3000;20 000 Ft;80000;2 000 Ft";
+    for (int jatek = 5; jatek <= 7; ++jatek) {
+        const std::string szamok = jatek == 5   ? "1;2;3;4;90"
+                                   : jatek == 6 ? "0;0;5;18;21;26;37;44"
+                                                : "1;2;3;4;5;6;7;8;9;10;11;12;13;14";
+        HuzasAdatbazis db(jatek);
+        NyeremenyTar ny(jatek);
+        const std::string regi =
+            jatek == 6 ? "" : "1957;10;;0;0 Ft;0;0 Ft;0;0 Ft;0;0 Ft;" + szamok + "\n";
+        HuzasImport(db, "2023;6;;" + dij + ";" + szamok + "\n" + regi, &ny);
+        Mag("nyeremenyfajl", "jatek" + std::to_string(jatek), Korulmeny(jatek),
+            ny.Kodolas(SajatVerzio()));
+    }
+}
+
 void SugoFajlok(const fs::path& forras) {
     auto olvas = [](const fs::path& p) {
         std::ifstream be(p, std::ios::binary);
@@ -166,6 +184,7 @@ int main(int argc, char** argv) {
     BontasFajlok();
     BeallitasFajlok();
     HuzasCsvFajlok();
+    NyeremenyFajlok();
     SugoFajlok(argv[2]);
     return 0;
 }

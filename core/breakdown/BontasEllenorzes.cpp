@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "breakdown/TalalatMag.h"
+
 namespace varion {
 
 SzamMaszk Maszk(std::span<const std::uint8_t> szamok) {
@@ -45,68 +47,31 @@ TalalatSzamlalo::TalalatSzamlalo(BontasAdat bontas, std::span<const std::uint8_t
     pluszJatek_ = bontas_.Jatek == 6 && plusz > 0;
 }
 
-// Counts rows per weight sum. Four histograms take turns so that runs of rows with the same
-// sum do not wait on one counter; the width is a constant so the row loop unrolls.
-template <int W> void TalalatSzamlalo::Hisztogram(std::array<std::uint32_t, 32>& ki) const {
-    std::array<std::array<std::uint32_t, 32>, 4> h{};
-    const std::uint8_t* p = bontas_.Matrix;
-    const std::uint8_t* s = suly_.data();
-    const auto sorSuly = [s](const std::uint8_t* r) {
-        unsigned t = 0;
-        for (int j = 0; j < W; ++j) t += s[r[j]];
-        return t;
-    };
-    const std::size_t n = static_cast<std::size_t>(bontas_.Sorok);
-    std::size_t i = 0;
-    for (; i + 4 <= n; i += 4, p += 4 * W) {
-        ++h[0][sorSuly(p)];
-        ++h[1][sorSuly(p + W)];
-        ++h[2][sorSuly(p + 2 * W)];
-        ++h[3][sorSuly(p + 3 * W)];
-    }
-    for (; i < n; ++i, p += W) ++h[0][sorSuly(p)];
-    for (std::size_t k = 0; k < 32; ++k) ki[k] = h[0][k] + h[1][k] + h[2][k] + h[3][k];
-}
-
 TalalatOsztalyok TalalatSzamlalo::TalalatSzamitas() const {
     TalalatOsztalyok o;
     if (bontas_.Sorok <= 0 || !bontas_.Matrix) return o;
-    std::array<std::uint32_t, 32> h{};
-    switch (bontas_.Szelesseg) {
-    case 1:
-        Hisztogram<1>(h);
-        break;
-    case 2:
-        Hisztogram<2>(h);
-        break;
-    case 3:
-        Hisztogram<3>(h);
-        break;
-    case 4:
-        Hisztogram<4>(h);
-        break;
-    case 5:
-        Hisztogram<5>(h);
-        break;
-    case 6:
-        Hisztogram<6>(h);
-        break;
-    case 7:
-        Hisztogram<7>(h);
-        break;
-    default:
-        return o;
+    std::array<std::uint8_t, 256> talalt{}, plusz{};
+    std::size_t tDb = 0, pDb = 0;
+    for (std::size_t e = 0; e < suly_.size(); ++e) {
+        if (suly_[e] & 15) talalt[tDb++] = static_cast<std::uint8_t>(e);
+        if (suly_[e] >> 4) plusz[pDb++] = static_cast<std::uint8_t>(e);
     }
     const int G = bontas_.Jatek;
-    for (int s = 0; s < 32; ++s) {
-        if (h[static_cast<std::size_t>(s)] == 0) continue;
-        const auto db = static_cast<std::int32_t>(h[static_cast<std::size_t>(s)]);
-        const int t = Osztalyozas(s);
-        if (t < 0)
-            o.Plusz += db;
-        else if (t > G - 4)
-            o.Osztaly[static_cast<std::size_t>(std::min(t, G) - (G - 3))] += db;
-    }
+    SorHisztogram h;
+    SorokSzamlalasa(bontas_.Matrix, static_cast<std::size_t>(bontas_.Sorok), bontas_.Szelesseg,
+                    std::span(talalt).first(tDb), std::span(plusz).first(pDb),
+                    std::max(0, G - 3 - fixTalalat_), h);
+    for (int s = 0; s < 8; ++s)
+        for (const bool p : {false, true}) {
+            const auto db =
+                static_cast<std::int32_t>((p ? h.Plusz : h.Sima)[static_cast<std::size_t>(s)]);
+            if (db == 0) continue;
+            const int t = Osztalyozas(s | (p ? 16 : 0));
+            if (t < 0)
+                o.Plusz += db;
+            else if (t > G - 4)
+                o.Osztaly[static_cast<std::size_t>(std::min(t, G) - (G - 3))] += db;
+        }
     return o;
 }
 

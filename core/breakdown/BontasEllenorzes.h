@@ -1,7 +1,7 @@
 // Counting hits over a stored breakdown: how many variations would reach each prize class
 // if a given row were drawn (the check), the hits of one variation (the list's search),
 // and the hit distribution of one stored variation over the whole breakdown. The matrix is
-// read in place; one pass over 44 million rows takes a fraction of a second.
+// read in place by the counting kernel (TalalatMag.h).
 #pragma once
 
 #include <array>
@@ -87,7 +87,6 @@ private:
         if (pluszJatek_ && talalat == 5 && ((suly >> 4) != 0 || pluszFix_)) return -1;
         return talalat;
     }
-    template <int W> void Hisztogram(std::array<std::uint32_t, 32>& h) const;
 
     BontasAdat bontas_;
     std::array<std::uint8_t, 256> suly_{};

@@ -9,10 +9,33 @@ namespace varion {
 
 namespace {
 
+bool Egesz(std::string_view s, int& v);
+
 struct SorosHuzas {
     Huzas H;
     int Sor; // line of the export, 1-based
+    HuzasNyeremeny Nyeremeny;
 };
+
+// The prize pairs that open every line: winners, then the prize per ticket. A prize is
+// known only where somebody won it; the operator's "0 Ft" of a class nobody won, and the
+// "0;0 Ft" placeholders of old draws, are no prize at all. A pair that cannot be read is
+// unknown too: the numbers of the line are still good.
+HuzasNyeremeny Nyeremenyek(const std::vector<std::string_view>& m, const Huzas& h, int jatek) {
+    HuzasNyeremeny n;
+    n.Ev = h.Ev;
+    n.Het = h.Het;
+    for (int i = 0; i < NyeremenyOsztalyDb(jatek); ++i) {
+        const std::size_t f = 3 + 2 * static_cast<std::size_t>(i);
+        int nyertes = 0;
+        if (f + 1 >= m.size() || !Egesz(m[f], nyertes) || nyertes < 0) continue;
+        auto& o = n.Osztaly[static_cast<std::size_t>(i)];
+        o.Nyertes = nyertes;
+        const std::int64_t ft = ForintErtek(m[f + 1]);
+        if (nyertes > 0 && ft > 0) o.Nyeremeny = ft;
+    }
+    return n;
+}
 
 std::string SorHiba(int sor) {
     return "Hibás sor a húzások állományában: " + std::to_string(sor) + ". sor.";
@@ -82,7 +105,7 @@ std::expected<std::vector<SorosHuzas>, std::string> Olvasas(std::string_view szo
         if (sor.ends_with('\r')) sor.remove_suffix(1);
         if (sor.find_first_not_of(" \t") == std::string_view::npos) continue;
         const auto m = Mezok(sor);
-        SorosHuzas h{{}, sorszam};
+        SorosHuzas h{{}, sorszam, {}};
         bool jo = Egesz(m[0], h.H.Ev) && Egesz(m.size() > 1 ? m[1] : "", h.H.Het) &&
                   h.H.Ev >= ElsoHuzasEv && h.H.Ev <= UtolsoHuzasEv && h.H.Het >= 1 &&
                   h.H.Het <= 53 && m.size() > 2 && DatumMezo(m[2]);
@@ -113,6 +136,7 @@ std::expected<std::vector<SorosHuzas>, std::string> Olvasas(std::string_view szo
             jo = h.H.Ev < elozo.Ev || (h.H.Ev == elozo.Ev && h.H.Het < elozo.Het);
         }
         if (!jo) return std::unexpected(SorHiba(sorszam));
+        h.Nyeremeny = Nyeremenyek(m, h.H, jatek);
         ki.push_back(h);
     }
     if (ki.empty()) return std::unexpected(std::string("Nincs húzás az állományban."));
@@ -157,7 +181,18 @@ std::expected<std::vector<Huzas>, std::string> HuzasCsvOlvasas(std::string_view 
     return ki;
 }
 
-std::expected<int, std::string> HuzasImport(HuzasAdatbazis& db, std::string_view szoveg) {
+std::expected<std::vector<HuzasNyeremeny>, std::string> NyeremenyCsvOlvasas(std::string_view szoveg,
+                                                                            int jatek) {
+    auto r = Olvasas(szoveg, jatek);
+    if (!r) return std::unexpected(r.error());
+    std::vector<HuzasNyeremeny> ki;
+    ki.reserve(r->size());
+    for (const auto& h : *r) ki.push_back(h.Nyeremeny);
+    return ki;
+}
+
+std::expected<int, std::string> HuzasImport(HuzasAdatbazis& db, std::string_view szoveg,
+                                            NyeremenyTar* nyeremenyek) {
     auto r = Olvasas(szoveg, db.Jatek());
     if (!r) return std::unexpected(r.error());
     const auto& uj = *r;
@@ -202,11 +237,19 @@ std::expected<int, std::string> HuzasImport(HuzasAdatbazis& db, std::string_view
     std::vector<Huzas> hozza;
     for (std::size_t k = elsoUj; k < uj.size(); ++k) hozza.push_back(uj[k].H);
     if (!db.Hozzaadas(hozza)) return std::unexpected(std::string("Hibás húzás az állományban."));
+    // Every line's prizes are taken, not only the new draws': an older import kept none.
+    if (nyeremenyek && nyeremenyek->Jatek() == db.Jatek()) {
+        std::vector<HuzasNyeremeny> ny;
+        ny.reserve(uj.size());
+        for (const auto& h : uj) ny.push_back(h.Nyeremeny);
+        nyeremenyek->Osszefesules(ny);
+    }
     return static_cast<int>(hozza.size());
 }
 
-std::optional<int> HuzasImport(HuzasAdatbazis& db, std::string_view szoveg, Uzenetek& u) {
-    auto r = HuzasImport(db, szoveg);
+std::optional<int> HuzasImport(HuzasAdatbazis& db, std::string_view szoveg, Uzenetek& u,
+                               NyeremenyTar* nyeremenyek) {
+    auto r = HuzasImport(db, szoveg, nyeremenyek);
     if (!r) {
         u.HibaUzenet(r.error());
         return std::nullopt;

@@ -14,6 +14,7 @@
 
 #include "base/Uzenetek.h"
 #include "draws/HuzasAdatbazis.h"
+#include "draws/Nyeremenyek.h"
 
 namespace varion {
 
@@ -21,12 +22,19 @@ namespace varion {
 // The error names the line (1-based) that could not be used.
 std::expected<std::vector<Huzas>, std::string> HuzasCsvOlvasas(std::string_view szoveg, int jatek);
 
+// The prizes of every line of an export, oldest first.
+std::expected<std::vector<HuzasNyeremeny>, std::string> NyeremenyCsvOlvasas(std::string_view szoveg,
+                                                                            int jatek);
+
 // Adds the draws of `szoveg` that come after the database's last (year, week); the draws
-// both hold must agree. Returns the count added; on any error nothing is changed.
-std::expected<int, std::string> HuzasImport(HuzasAdatbazis& db, std::string_view szoveg);
+// both hold must agree. Returns the count added; on any error nothing is changed. With
+// `nyeremenyek` (of the same game) the prizes of every line are merged into it too.
+std::expected<int, std::string> HuzasImport(HuzasAdatbazis& db, std::string_view szoveg,
+                                            NyeremenyTar* nyeremenyek = nullptr);
 
 // The same, with the error shown as a message.
-std::optional<int> HuzasImport(HuzasAdatbazis& db, std::string_view szoveg, Uzenetek& u);
+std::optional<int> HuzasImport(HuzasAdatbazis& db, std::string_view szoveg, Uzenetek& u,
+                               NyeremenyTar* nyeremenyek = nullptr);
 
 std::string HozzaadvaSzoveg(int db); // "N húzás hozzáadva."
 // What the program says after an import: the count, or that the file had nothing newer.

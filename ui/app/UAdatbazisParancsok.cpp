@@ -185,13 +185,22 @@ void UAdatbazisParancsok::Importalas(const QString& fajl) {
 
 void UAdatbazisParancsok::ImportSzoveg(const QByteArray& adat, bool letoltott) {
     toast_->UzenetKi(QStringLiteral("A húzások beolvasása folyamatban..."));
+    // The prizes are kept beside the draws, saved at once: they are keyed by week, so no
+    // later edit of the draw list can make them wrong. A damaged prize file stays as it is.
+    const auto nyFajl = NyeremenyFajl(programKonyvtar_ / AdatbazisFajl(db_.Jatek()));
+    auto ny = NyeremenyTar::Betoltes(nyFajl, db_.Jatek());
     const auto n =
-        HuzasImport(db_, std::string_view(adat.constData(), static_cast<std::size_t>(adat.size())));
+        HuzasImport(db_, std::string_view(adat.constData(), static_cast<std::size_t>(adat.size())),
+                    ny ? &*ny : nullptr);
     toast_->UzenetVege();
     if (!n) {
         u_.HibaUzenet(letoltott ? LetoltottAllomanyHiba(db_.Jatek(), n.error()) : n.error());
         return;
     }
+    if (!ny)
+        u_.HibaUzenet(ny.error());
+    else if (!ny->Mentes(nyFajl, SajatVerzio()))
+        u_.HibaUzenet(NyeremenyIrasHibaSzoveg);
     u_.Informacio(ImportEredmenySzoveg(*n));
     lista_->AdatbazisValtozott();
     lista_->Kijeloles(db_.HuzasDb());

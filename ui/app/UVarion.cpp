@@ -30,6 +30,7 @@
 #include "app/USugo.h"
 #include "app/UUzenetAblak.h"
 #include "app/UUzenetek.h"
+#include "app/UVisszatesztParancsok.h"
 #include "base/ProgramVerzio.h"
 #include "breakdown/UBontMegsz.h"
 #include "draws/HuzasStatisztika.h"
@@ -91,6 +92,10 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
     bontasParancsok_ = new BontasParancsok(*this, u_, *uzenetAblak_);
     velSzam_ = new TVelSzam(this, u_);
     listaParancsok_ = new TListaParancsok(*this, u_);
+    {
+        auto* v = new TVisszatesztParancsok(*this, *MenuObj(Menu::Bontas), u_);
+        listaParancsok_->Lista().EszkozGomb(v->Akcio());
+    }
     nyomtatas_ = new TNyomtatasParancsok(*this, u_);
     bontasParancsok_->Lista = [this] { listaParancsok_->BontListaStart(); };
     bontasParancsok_->Ellenorzes = [this] { listaParancsok_->BEStart(); };

@@ -1,6 +1,7 @@
 #include "breakdown/UBontLista.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QStyle>
@@ -75,6 +76,7 @@ TBontLista::TBontLista(QWidget* foablak)
     connect(segedGomb_, &QToolButton::clicked, this, &TBontLista::SegedValtas);
     eszkoz->addWidget(segedGomb_);
     eszkoz->addStretch();
+    eszkoz_ = eszkoz;
     auto* kilepes = new QToolButton(this);
     kilepes->setText(QStringLiteral("Kilépés"));
     kilepes->setAutoRaise(true);
@@ -293,6 +295,16 @@ void TBontLista::ParancsAllapot(Parancs p, bool engedve, const QString& sugo) {
         g->setToolTip(sugo.trimmed());
         g->setStatusTip(sugo);
     }
+}
+
+QToolButton* TBontLista::EszkozGomb(QAction* akcio) {
+    auto* g = new QToolButton(this);
+    g->setDefaultAction(akcio);
+    g->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    g->setAutoRaise(true);
+    g->setAccessibleName(akcio->text());
+    eszkoz_->insertWidget(eszkoz_->indexOf(segedGomb_) + 1, g);
+    return g;
 }
 
 QToolButton* TBontLista::ParancsGomb(Parancs p) const {

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QToolButton>
 #include <QWidget>
@@ -66,6 +67,8 @@ public:
     QLabel* KeresCimke() const { return keresCimke_; }
     QToolButton* SegedGomb() const { return segedGomb_; }
     QToolButton* ParancsGomb(Parancs p) const;
+    // A further command of the tool bar, after the list's own commands.
+    QToolButton* EszkozGomb(QAction* akcio);
     bool SegedSzelvenyLathato() const { return segedLathato_; }
     void SegedValtas(); // the show/hide button
 
@@ -93,6 +96,7 @@ private:
     QComboBox* keresBox_;
     std::array<QToolButton*, 4> keresGombok_{};
     QToolButton* segedGomb_;
+    QHBoxLayout* eszkoz_ = nullptr;
     std::vector<std::pair<Parancs, QToolButton*>> parancsGombok_;
     std::unique_ptr<TBontSzelveny> seged_;
     TalalatKereses kereses_;
