@@ -5,6 +5,7 @@
 #include "draws/HuzasAdatbazis.h"
 #include "draws/HuzasBevitel.h"
 #include "draws/HuzasImport.h"
+#include "draws/HuzasListaCella.h"
 #include "io/FajlMentes.h"
 #include "io/KisVeg.h"
 #include "support/IdeiglenesMappa.h"
@@ -151,6 +152,9 @@ TEST(HuzasSzerkesztes, DialogusCsakAVaroMuveletetZarjaLe) {
     db.BovitesKezdes();
     EXPECT_TRUE(db.MuveletFolyamatban());
     EXPECT_EQ(db.HuzasDb(), 3);
+    // The open blank row shows empty cells, not a draw of zeros.
+    for (int o = 0; o < db.OszlopDb(); ++o) EXPECT_EQ(AdatCella(db, 3, o, {}).Szoveg, "") << o;
+    EXPECT_EQ(AdatCella(db, 2, 0, {}).Szoveg, "2.");
     EXPECT_TRUE(db.DialogusVege(false, {}));
     EXPECT_FALSE(db.MuveletFolyamatban());
     EXPECT_FALSE(db.DialogusVege(false, {}));
