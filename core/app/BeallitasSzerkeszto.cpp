@@ -191,14 +191,19 @@ int BeallitasSzerkeszto::SzamMeret() const {
     return Bejegyzes(SzelvBejegyzes::SzamMeret);
 }
 
+int ParosMeret(int ertek, int min, int max) {
+    ertek = std::clamp(ertek, min, max);
+    return ertek - (ertek - min) % 2;
+}
+
 void BeallitasSzerkeszto::BoxValtozas(int ertek) {
     u_.Munka.Beallit(static_cast<SzelvFajta>(u_.Nezet), u_.Szinsema, SzelvBejegyzes::Box,
-                     std::clamp(ertek, MinBox, MaxBox));
+                     ParosMeret(ertek, MinBox, MaxBox));
 }
 
 void BeallitasSzerkeszto::SzamMeretValtozas(int ertek) {
     u_.Munka.Beallit(static_cast<SzelvFajta>(u_.Nezet), u_.Szinsema, SzelvBejegyzes::SzamMeret,
-                     std::clamp(ertek, MinSzamMeret, MaxSzamMeret));
+                     ParosMeret(ertek, MinSzamMeret, MaxSzamMeret));
 }
 
 std::optional<std::string> BeallitasSzerkeszto::ElemValasztas(int elem) {

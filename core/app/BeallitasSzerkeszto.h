@@ -130,6 +130,10 @@ struct BeallitasAlkalmazas {
     bool PeldaTippUjra = false; // information is on: the example hint may come once more
 };
 
+// The cell and number sizes go in steps of 2 from their minimum (30 .. 48, 8 .. 14): a
+// value between two steps is taken down to the lower one, one outside to the nearest end.
+int ParosMeret(int ertek, int min, int max);
+
 class BeallitasSzerkeszto {
 public:
     explicit BeallitasSzerkeszto(char tizedesJel = ',') : tizedesJel_(tizedesJel) {}

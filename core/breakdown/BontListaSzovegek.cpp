@@ -53,10 +53,16 @@ std::string Jobbra(std::int64_t ertek, int szelesseg) {
     return s;
 }
 
+std::string JobbraNullaUres(std::int64_t ertek, int szelesseg) {
+    return ertek == 0 ? std::string(static_cast<std::size_t>(szelesseg), ' ')
+                      : Jobbra(ertek, szelesseg);
+}
+
 std::string SegedRiport(int jatek, const TalalatOsztalyok& e, int osszeg) {
     std::string s = " Telitalálat esetén \r";
     for (int t = jatek; t >= jatek - 3; --t)
-        s += "  -" + std::to_string(t) + " találat:" + Jobbra(e.Osztalyban(t, jatek), 8) + "\r";
+        s += "  -" + std::to_string(t) + " találat:" + JobbraNullaUres(e.Osztalyban(t, jatek), 8) +
+             "\r";
     return s + " Számsor összege: " + Jobbra(osszeg, 3);
 }
 

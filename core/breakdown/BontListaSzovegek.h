@@ -28,6 +28,15 @@ std::string EllenorzesFelirat(bool pelda);
 
 // A count right-aligned in `szelesseg` characters (zero shows as "0").
 std::string Jobbra(std::int64_t ertek, int szelesseg);
+// The information window counts the numbers of more than a million rows under this toast.
+inline constexpr std::int32_t InfoToastSorok = 1'000'000;
+inline constexpr std::string_view InfoToastSzoveg = "Lottószámok gyakoriságának vizsgálata.";
+inline bool InfoToastKell(std::int32_t sorok) {
+    return sorok > InfoToastSorok;
+}
+// The same with a zero written as blanks only, as "%8.0u" writes it (the draw list's
+// counts read the same way).
+std::string JobbraNullaUres(std::int64_t ertek, int szelesseg);
 
 // The auxiliary ticket's panel: the distribution of the selected variation, then the sum
 // of its numbers.

@@ -1,7 +1,7 @@
 #include "app/UBeallitasParancsok.h"
 
 #include <QAction>
-#include <QPageSetupDialog>
+#include <QPrintDialog>
 
 #include "app/UAdatbazisParancsok.h"
 #include "app/UBeallitasok.h"
@@ -28,8 +28,12 @@ protected:
 TBeallitasParancsok::TBeallitasParancsok(TFoablak& foablak, Uzenetek& u)
     : QObject(&foablak), fo_(foablak), u_(u), ablak_(new TBeallitasok(&foablak, u)) {
     SzabadMemoria = RendszerSzabadMemoria;
+    // The printer itself is chosen here, with its page size; the reports and slips print
+    // on the one chosen.
     NyomtatoDialogus = [this](QPrinter& p) {
-        QPageSetupDialog d(&p, ablak_);
+        QPrintDialog d(&p, ablak_);
+        d.setWindowTitle(QStringLiteral("Nyomtató beállítás"));
+        d.setOptions(QAbstractPrintDialog::PrintShowPageSize);
         d.exec();
     };
     ablak_->Alkalmazas = [this](const BeallitasSzerkeszto& sz) { Alkalmazas(sz); };

@@ -28,6 +28,24 @@ namespace varion::ui {
 
 namespace {
 
+// A size field that takes only the sizes of its steps: a typed odd size is not accepted,
+// and on leaving it goes down to the step below.
+class TParosMezo final : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+    QValidator::State validate(QString& szoveg, int& poz) const override {
+        const QValidator::State a = QSpinBox::validate(szoveg, poz);
+        if (a != QValidator::Acceptable) return a;
+        const int v = valueFromText(szoveg);
+        return ParosMeret(v, minimum(), maximum()) == v ? a : QValidator::Intermediate;
+    }
+    void fixup(QString& szoveg) const override {
+        bool jo = false;
+        const int v = szoveg.toInt(&jo);
+        szoveg = QString::number(ParosMeret(jo ? v : minimum(), minimum(), maximum()));
+    }
+};
+
 // The locale's decimal separator, as the price field accepts it.
 char TizedesJel() {
     const QString p = QLocale().decimalPoint();
@@ -206,10 +224,10 @@ QWidget* TBeallitasok::SzelvenyekLap() {
     auto* meretDoboz = new QGroupBox(QStringLiteral("Méret"), lap);
     meretCsoport_ = meretDoboz;
     auto* ml = new QHBoxLayout(meretDoboz);
-    box_ = new QSpinBox(meretDoboz);
+    box_ = new TParosMezo(meretDoboz);
     box_->setRange(MinBox, MaxBox);
     box_->setSingleStep(2);
-    szamMeret_ = new QSpinBox(meretDoboz);
+    szamMeret_ = new TParosMezo(meretDoboz);
     szamMeret_->setRange(MinSzamMeret, MaxSzamMeret);
     szamMeret_->setSingleStep(2);
     Sugo(box_, " A számmezők mérete (képpont). ");

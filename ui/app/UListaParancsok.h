@@ -35,11 +35,12 @@ public:
 
     TBontLista& Lista() { return *lista_; }
     TBontEllSzelveny* Ellenorzes() const { return ell_.get(); }
+    // The list's tool buttons take the states of the main window's commands.
+    void ParancsokSzinkron();
 
 private:
     bool VanBontas() const;
     bool Pelda() const;
-    void ParancsokSzinkron();
 
     TFoablak& fo_;
     Uzenetek& u_;

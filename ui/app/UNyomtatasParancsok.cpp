@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "app/UBontasParancsok.h"
+#include "app/UUzenetAblak.h"
 #include "app/UVarion.h"
 #include "base/ProgramVerzio.h"
 #include "breakdown/UInfo.h"
@@ -128,6 +129,8 @@ void TNyomtatasParancsok::Informaciok() {
     if (foablak_.Bontas().GetBontStatus() == 0) return;
     info_->Megnyitas = Megnyitas;
     info_->VanNyomtato = VanNyomtato;
+    info_->ToastKi = [this](const QString& t) { foablak_.UzenetAblak().UzenetKi(t); };
+    info_->ToastVege = [this] { foablak_.UzenetAblak().UzenetVege(); };
     info_->Start(RiportAdatok());
 }
 

@@ -234,6 +234,8 @@ void TFoablak::ParancsokSzinkron() {
         menuk_[i]->menuAction()->setEnabled(m.Engedelyezve);
         menuk_[i]->menuAction()->setStatusTip(SorSugo(m.Sugo));
     }
+    // The open breakdown list's tool buttons follow the commands they run.
+    if (listaParancsok_) listaParancsok_->ParancsokSzinkron();
 }
 
 void TFoablak::Vegrehajt(Parancs p) {

@@ -188,7 +188,7 @@ void TBontasAblak::Elokeszites(const FeltetelAdatok& a, bool feltetelJelzo) {
                                     : QStringLiteral("bontás alapján"));
     szelvSzam_->setText(QStringLiteral("0 db szelvény szükséges a játékhoz."));
     koltseg_->setText(QStringLiteral("Bontás költsége: 0 Forint."));
-    ido_->setText(QStringLiteral("A bontás elkészítésének időtartama: 0:00:00 - 0"));
+    ido_->setText(Qs(IdoCimkeSzoveg(std::chrono::milliseconds{0})));
     label4_->setText(QStringLiteral("Bontás folyamata: 0 %"));
     folyamat_->setValue(0);
     folyamat_->show();

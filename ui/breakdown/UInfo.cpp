@@ -5,12 +5,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "app/UUzenetek.h"
 #include "base/ProgramVerzio.h"
+#include "breakdown/BontListaSzovegek.h"
 
 namespace varion::ui {
 
@@ -49,6 +51,7 @@ TInfo::TInfo(QWidget* szulo, std::filesystem::path programKonyvtar, Uzenetek& u)
         if (!f.isEmpty()) PdfMentes(f);
     });
     resize(720, 380);
+    setWindowFlag(Qt::WindowStaysOnTopHint);
 }
 
 void TInfo::ListaTorlese() {
@@ -59,6 +62,8 @@ void TInfo::ListaTorlese() {
 
 void TInfo::Start(const BontasRiportAdatok& a) {
     if (szoveg_.empty()) {
+        const bool toast = a.Bontas && InfoToastKell(a.Bontas->GetTaroltNyerSzelv()) && ToastKi;
+        if (toast) ToastKi(Qs(InfoToastSzoveg));
         szoveg_ = BontasInfoSzoveg(a, "Varion", SajatVerzio());
         QString html;
         for (const auto& s : szoveg_) {
@@ -87,8 +92,15 @@ void TInfo::Start(const BontasRiportAdatok& a) {
                                                               : Qt::ScrollBarAlwaysOff);
         grid_->setFixedHeight(gyak.size() >= 16 ? 82 : 64);
         resize(width(), BontasFeltetelei(a).FeltetelJelzo ? 450 : 380);
+        if (toast && ToastVege) ToastVege();
+        // Centred on the screen the first time it shows a breakdown.
+        if (const QScreen* kep = screen()) {
+            const QRect t = kep->availableGeometry();
+            move(t.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+        }
     }
     show();
+    raise();
 }
 
 void TInfo::Nyomtatas() {

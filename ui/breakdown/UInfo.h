@@ -30,6 +30,9 @@ public:
 
     Megnyito Megnyitas = AsztaliMegnyito();
     std::function<bool()> VanNyomtato = VanAlapNyomtato;
+    // The waiting toast while a large breakdown is counted.
+    std::function<void(const QString&)> ToastKi;
+    std::function<void()> ToastVege;
 
     QTextEdit* BontInfo() const { return bontInfo_; }
     QLabel* Label1() const { return label1_; }

@@ -316,7 +316,8 @@ void TFeltetelek::OsszegValtozott(bool tipusValtas) {
     }
     Ertek(OsszegMin, hMin.Igazit(mn));
     Ertek(OsszegMax, hMax.Igazit(std::max(mx, OsszegMin->value() + 1)));
-    (void)digits;
+    OsszegMin->SetHossz(digits);
+    OsszegMax->SetHossz(digits);
     OsszegIras();
 }
 

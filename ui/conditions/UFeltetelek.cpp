@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,7 +56,7 @@ TOsszegEdit::TOsszegEdit(QWidget* szulo) : QSpinBox(szulo) {
 QValidator::State TOsszegEdit::validate(QString& szoveg, int&) const {
     for (QChar c : szoveg)
         if (!c.isDigit()) return QValidator::Invalid;
-    return szoveg.size() <= 4 ? QValidator::Acceptable : QValidator::Invalid;
+    return szoveg.size() <= hossz_ ? QValidator::Acceptable : QValidator::Invalid;
 }
 
 int TOsszegEdit::valueFromText(const QString& szoveg) const {
@@ -67,6 +68,21 @@ std::optional<int> TOsszegEdit::Beirt() const {
     const int v = lineEdit()->text().toInt(&ok);
     if (!ok) return std::nullopt;
     return v;
+}
+
+void TOsszegEdit::keyPressEvent(QKeyEvent* e) {
+    const QString t = e->text();
+    const bool szamjegy = t.size() == 1 && t[0].isDigit();
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    const bool kombinacio = e->modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    if (enter ||
+        (!kombinacio && !t.isEmpty() && !szamjegy && e->key() != Qt::Key_Backspace &&
+         e->key() != Qt::Key_Tab && e->key() != Qt::Key_Backtab && e->key() != Qt::Key_Escape)) {
+        emit Elhagyva();
+        e->accept();
+        return;
+    }
+    QSpinBox::keyPressEvent(e);
 }
 
 void TOsszegEdit::focusOutEvent(QFocusEvent* e) {

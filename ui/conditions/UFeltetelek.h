@@ -41,11 +41,19 @@ public:
     QValidator::State validate(QString& szoveg, int& poz) const override;
     int valueFromText(const QString& szoveg) const override;
     std::optional<int> Beirt() const;
+    // At most as many digits as the largest sum has.
+    void SetHossz(int szamjegyek) { hossz_ = szamjegyek; }
 signals:
     void Elhagyva();
 
 protected:
     void focusOutEvent(QFocusEvent* e) override;
+    // Digits and Backspace are typed; any other key that types is taken as Enter: the value
+    // is checked at once.
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    int hossz_ = 4;
 };
 
 // What the window needs of the rest of the program, refreshed before every showing.

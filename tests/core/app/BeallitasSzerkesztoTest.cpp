@@ -259,3 +259,19 @@ TEST(BeallitasSzerkeszto, OlvasoKorlatai) {
 
 } // namespace
 } // namespace varion
+
+namespace varion {
+namespace {
+
+// Sizes go in steps of 2: a typed 31 or 9 became a size the step buttons never reach.
+TEST(BeallitasSzerkeszto, MeretekCsakParosLepesekben) {
+    EXPECT_EQ(ParosMeret(31, 30, 48), 30);
+    EXPECT_EQ(ParosMeret(32, 30, 48), 32);
+    EXPECT_EQ(ParosMeret(49, 30, 48), 48);
+    EXPECT_EQ(ParosMeret(2, 30, 48), 30);
+    EXPECT_EQ(ParosMeret(9, 8, 14), 8);
+    EXPECT_EQ(ParosMeret(13, 8, 14), 12);
+}
+
+} // namespace
+} // namespace varion

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 
+#include "breakdown/BontListaSzovegek.h"
 #include "breakdown/ListaNezet.h"
 
 namespace varion {
@@ -61,6 +62,20 @@ TEST(ListaNezet, GorgetosavIntTartomanyaHosszuListan) {
     }
     EXPECT_EQ(GorgetoErtek(5, 0), 0);
     EXPECT_EQ(ElsoSorErtekbol(9, 0), 0);
+}
+
+} // namespace
+} // namespace varion
+
+namespace varion {
+namespace {
+
+// A class no variation reaches prints blanks on the auxiliary ticket, as the draw list's
+// counts do; it printed "0".
+TEST(BontListaSzovegek, SegedRiportNullaUresen) {
+    EXPECT_EQ(SegedRiport(5, TalalatOsztalyok{{10, 0, 0, 1}, 0}, 15),
+              " Telitalálat esetén \r  -5 találat:       1\r  -4 találat:        \r"
+              "  -3 találat:        \r  -2 találat:      10\r Számsor összege:  15");
 }
 
 } // namespace

@@ -49,6 +49,13 @@ TEST(ListaParancsok, AFoablakParancsaiAKeszBontastNyitjakMeg) {
     EXPECT_EQ(lp.Lista().Modell().Sorok(), 15); // C(6, 4)
     EXPECT_EQ(S(lp.Lista().Modell().Szoveg(0, 5)), "90");
     EXPECT_TRUE(lp.Lista().ParancsGomb(Parancs::Informaciok)->isEnabled());
+    // The tool buttons follow the commands while the list is open, not only when it opens.
+    ablak.Allapot().Beallit(Parancs::Nyomtatas, false, " Nincs nyomtató. ");
+    ablak.ParancsokSzinkron();
+    EXPECT_FALSE(lp.Lista().ParancsGomb(Parancs::Nyomtatas)->isEnabled());
+    ablak.Allapot().Beallit(Parancs::Nyomtatas, true, " Bontás nyomtatása. ");
+    ablak.ParancsokSzinkron();
+    EXPECT_TRUE(lp.Lista().ParancsGomb(Parancs::Nyomtatas)->isEnabled());
 
     QTest::mouseClick(lp.Lista().ParancsGomb(Parancs::Ellenorzes), Qt::LeftButton);
     ASSERT_NE(lp.Ellenorzes(), nullptr);

@@ -100,12 +100,14 @@ TEST(Feltetelek, DobozokEsVezerlokARekordba) {
     EXPECT_EQ(r.EsemOsszFix, 72);
     EXPECT_EQ(r.EsemOsszMax, 73);
     EXPECT_EQ(a.w.OsszegMin->toolTip(), QStringLiteral(" Minimum  : 72\n Maximum : 238 "));
-    // A typed minimum above the maximum is corrected to maximum - 1.
+    // A typed minimum above the maximum is corrected to maximum - 1. The edit takes the three
+    // digits of the largest sum (238), and a letter acts as Enter: the value is checked.
     a.w.OsszegMax->setValue(100);
     QTest::keyClick(a.w.OsszegMin, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(a.w.OsszegMin, QStringLiteral("15x0")); // the letter is not taken
+    QTest::keyClicks(a.w.OsszegMin, QStringLiteral("1500"));
+    EXPECT_EQ(a.w.OsszegMin->Beirt(), 150);
     a.u.Var(U::ParameterHiba, "  Érvénytelen paraméter!      \r\rA program kijavítja a hibát.");
-    emit a.w.OsszegMin->Elhagyva();
+    QTest::keyClick(a.w.OsszegMin, Qt::Key_X);
     EXPECT_EQ(r.EsemOsszFix, 99);
 
     a.w.HibapontEdit()->setValue(2);
