@@ -71,10 +71,12 @@ TEST(VisszatesztAblak, AzImportaltNyeremenyekkelSzamolEsMent) {
         EXPECT_TRUE(ok) << nev;
         EXPECT_GT(fs::file_size(f), 100u) << nev;
     }
-    for (QWidget* w : v->findChildren<QWidget*>())
+    for (QWidget* w : v->findChildren<QWidget*>()) {
         if (w->focusPolicy() != Qt::NoFocus && w->isVisibleTo(v) &&
-            (qobject_cast<QSpinBox*>(w) || qobject_cast<QTableWidget*>(w)))
+            (qobject_cast<QSpinBox*>(w) || qobject_cast<QTableWidget*>(w))) {
             EXPECT_FALSE(w->accessibleName().isEmpty()) << w->metaObject()->className();
+        }
+    }
 }
 
 } // namespace
