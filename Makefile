@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: deps run test build build-release bench asan tsan clean package package-check fuzz
+.PHONY: deps run test build build-release bench asan tsan clean package package-check fuzz jatekos asan-ui
 
 deps:
 	@scripts/install-deps
@@ -50,6 +50,26 @@ tsan: deps
 	$(if $(TSAN_UI_ON),QT_QPA_PLATFORM=offscreen $(TSAN_ENV) $(BUILD)-tsan/tests/ui/varion_ui_tests \
 	  --gtest_filter='BontasFutas*:BontasAblak*')
 
+# --- Player tests ---------------------------------------------------------------------
+# The program driven like a player: real X input, read over the accessibility bus, each test
+# in a fresh program folder under Xvfb and a window manager (tests/jatekos/futtat).
+jatekos: deps
+	@scripts/install-deps jatekos
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS) --target varion varion-cli
+	/usr/bin/python3 tests/jatekos/futtat --bin $(BUILD)/app --cli $(BUILD)/cli/varion-cli \
+	  --kepek $(BUILD)/jatekos-kepek $(JATEKOS)
+
+# The same player tests on a program built with AddressSanitizer and UBSan.
+asan-ui: deps
+	@scripts/install-deps jatekos
+	@cmake -S . -B $(BUILD)-asan-ui -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVARION_SANITIZE=ON \
+	  -DVARION_WITH_BENCH=OFF $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD)-asan-ui -j$(JOBS) --target varion varion-cli
+	ASAN_OPTIONS=detect_leaks=0 /usr/bin/python3 tests/jatekos/futtat --bin $(BUILD)-asan-ui/app \
+	  --cli $(BUILD)-asan-ui/cli/varion-cli --kepek $(BUILD)-asan-ui/jatekos-kepek $(JATEKOS)
+# --- end of player tests -----------------------------------------------------------------
+
 # --- Package and fuzzing ---------------------------------------------------------------
 # The Debian package from the test build (stripped by CPack), then its checks.
 package: deps
@@ -70,4 +90,4 @@ fuzz:
 # --- end of package and fuzzing ---------------------------------------------------------
 
 clean:
-	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-asan $(BUILD)-tsan $(BUILD)-fuzz
+	rm -rf $(BUILD) $(BUILD)-release $(BUILD)-asan $(BUILD)-tsan $(BUILD)-fuzz $(BUILD)-asan-ui

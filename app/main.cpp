@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <filesystem>
 
+#include "akadalymentes/Nevadas.h"
 #include "app/Inditas.h"
 #include "app/ProgramKonyvtar.h"
 #include "app/UEgyPeldany.h"
@@ -44,6 +45,7 @@ public:
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    varion::ui::AkadalymentesTelepites();
     varion::ui::QtForditasBetoltese(app);
     const auto zar = varion::ui::EgyPeldanyZar(varion::ui::AlapZarFajl());
     if (!zar) {

@@ -71,6 +71,7 @@ void HuzasAdatbazis::UjJatek(int jatek) {
     naplo_.clear();
     poz_ = 0;
     kijelolt_ = 0;
+    folyamatban_ = false;
     AdatbazisModositva = false;
     figyelmeztetes_.clear();
     bakKell_ = false;
@@ -158,6 +159,8 @@ bool HuzasAdatbazis::Beolvasas(std::span<const std::uint8_t> adat, int jatek) {
     naplo_.clear();
     poz_ = 0;
     kijelolt_ = HuzasDb() > 0 ? 1 : 0;
+    // A dialog still open on the old table has no row here to finish.
+    folyamatban_ = false;
     AdatbazisModositva = false;
     bakKell_ = !serultek.empty() || maradek > 0;
     figyelmeztetes_ = bakKell_ ? Figyelmeztetes(serultek, maradek,
@@ -265,6 +268,11 @@ bool HuzasAdatbazis::Hozzaadas(std::span<const Huzas> huzasok) {
 
 void HuzasAdatbazis::Kijeloles(int sor) {
     kijelolt_ = std::clamp(sor, HuzasDb() > 0 ? 1 : 0, HuzasDb());
+}
+
+void HuzasAdatbazis::CellaKijeloles(int sor) {
+    Kijeloles(sor);
+    if (!folyamatban_) PluszSzamAktiv = PluszSzamosHuzas(kijelolt_);
 }
 
 void HuzasAdatbazis::ModositasVege() {
@@ -478,6 +486,7 @@ void HuzasAdatbazis::BovitesKezdes() {
     MuvRekord = HuzasDb() + 1;
     PluszSzamAktiv = jatek_ != 6 || UjHuzasPluszSzammal();
     RekordBeszuras(HuzasDb() + 1);
+    folyamatban_ = true;
 }
 
 void HuzasAdatbazis::BeszurasKezdes() {
@@ -485,12 +494,14 @@ void HuzasAdatbazis::BeszurasKezdes() {
     DialogusEredmeny = 0;
     AktRekord = MuvRekord = std::max(kijelolt_, 1);
     RekordBeszuras(MuvRekord);
+    folyamatban_ = true;
 }
 
 void HuzasAdatbazis::ModositasKezdes() {
     Muvelet = HuzasMuvelet::Modositas;
     DialogusEredmeny = 0;
     AktRekord = MuvRekord = kijelolt_;
+    folyamatban_ = true;
 }
 
 bool HuzasAdatbazis::TorlesKezdes(Uzenetek& u) {
@@ -502,6 +513,8 @@ bool HuzasAdatbazis::TorlesKezdes(Uzenetek& u) {
 }
 
 bool HuzasAdatbazis::DialogusVege(bool rendben, const Huzas& rekord) {
+    if (!folyamatban_) return false;
+    folyamatban_ = false;
     Rekord = rekord;
     const bool jo = rendben && HuzasHiba(jatek_, rekord).empty();
     DialogusEredmeny = jo ? 1 : 0;

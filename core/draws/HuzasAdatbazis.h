@@ -160,6 +160,9 @@ public:
     int MuvRekord = 0;
     int Kijelolt() const { return kijelolt_; }
     void Kijeloles(int sor);
+    // The list's selection: also decides whether a draw entered next gets a plus number,
+    // except while an operation waits for its dialog (its blank row is no draw to ask).
+    void CellaKijeloles(int sor);
     bool PluszSzamAktiv = true;
 
     void RekordBeszuras(int p);
@@ -178,8 +181,11 @@ public:
     void BeszurasKezdes();
     void ModositasKezdes();
     bool TorlesKezdes(Uzenetek& u); // asks first
-    // A record that is not a sound draw is refused like "Mégse" (false).
+    // A record that is not a sound draw is refused like "Mégse" (false). Only the operation
+    // still waiting for its dialog is finished, and only once; otherwise nothing happens.
     bool DialogusVege(bool rendben, const Huzas& rekord);
+    // An append, insert or modify is waiting for its dialog.
+    bool MuveletFolyamatban() const { return folyamatban_; }
     // Whether a draw entered at the end gets a plus number (game 6 stopped drawing it
     // from 2007 week 30).
     bool UjHuzasPluszSzammal() const;
@@ -218,6 +224,7 @@ private:
     std::vector<std::vector<std::int32_t>> naplo_;
     int poz_ = 0;
     int kijelolt_ = 0;
+    bool folyamatban_ = false;
     std::string_view mentesSugo_ = MentesSugoModositott;
     HuzasTartomanyok* tartomanyok_ = nullptr;
     std::string figyelmeztetes_;

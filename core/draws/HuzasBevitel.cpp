@@ -102,6 +102,21 @@ std::string_view BevitelFelirat(HuzasMuvelet m) {
     }
 }
 
+BevitelHelye BevitelElhelyezes(Teglalap lista, Teglalap kep, int dSz, int dM, int sSz, int sM) {
+    constexpr int Koz = 4;
+    const int szeles = std::max(dSz, sSz);
+    const int magas = dM + Koz + sM;
+    const int kepJobb = kep.Bal + kep.Szelesseg;
+    const int jobbra = lista.Bal + lista.Szelesseg + Koz;
+    const int balra = lista.Bal - Koz - szeles;
+    int x = jobbra + szeles <= kepJobb ? jobbra : balra >= kep.Bal ? balra : kepJobb - szeles;
+    x = std::max(x, kep.Bal);
+    // As high as the list, lifted when the ticket would fall off the bottom.
+    int y = std::min(lista.Felso, kep.Felso + kep.Magassag - magas);
+    y = std::max(y, kep.Felso);
+    return {{x, y, dSz, dM}, {x, y + dM + Koz, sSz, sM}};
+}
+
 void SzamsorBevitel::Kezdes(int jatek, bool pluszSzam) {
     jatek_ = jatek;
     plusz_ = jatek == 6 && pluszSzam;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "draws/HuzasAdatbazis.h"
+#include "game/SzelvenyGeometria.h"
 
 namespace varion {
 
@@ -44,6 +45,16 @@ inline constexpr std::string_view PluszUtolsoInfo = "Kérem, a plusz számot uto
 inline constexpr std::string_view PluszModositasInfo =
     "Elsőként a plusz számot törölje a szelvényről.\rA számsor módosítását követően, "
     "utolsóként jelölje ki a plusz számot!\r";
+
+// Where the entry dialog and its ticket stand (window frames included): beside the list,
+// right of it when the pair fits there, else left of it; the ticket under the dialog; the
+// pair inside the screen and never overlapping.
+struct BevitelHelye {
+    Teglalap Dialogus, Szelveny;
+    bool operator==(const BevitelHelye&) const = default;
+};
+BevitelHelye BevitelElhelyezes(Teglalap lista, Teglalap kepernyo, int dialogusSz, int dialogusM,
+                               int szelvenySz, int szelvenyM);
 
 // The numbers clicked on the entry ticket: one row (two in game 7) of cells, the numbers
 // ascending, and in game 6 with a plus number the last clicked number in the seventh cell.

@@ -220,7 +220,13 @@ KeresGombSugok KeresSugok(KeresTalalat c, bool elore, bool vissza) {
 }
 
 std::string KeresPanelCim(int talalat) {
-    return "Keresett számsor: " + std::to_string(talalat) + " találat";
+    return "Keresett számsor: " + (talalat == -1 ? std::string("5+1") : std::to_string(talalat)) +
+           " találat";
+}
+
+std::string KeresPanelCim(int talalat, std::size_t bejegyzesDb, int valasztott) {
+    return bejegyzesDb > 1 && valasztott == 0 ? KeresPanelCim(talalat)
+                                              : std::string(KeresPanelAlapCim);
 }
 
 } // namespace varion

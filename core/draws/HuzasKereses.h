@@ -107,8 +107,12 @@ struct KeresGombSugok {
 // Hints of the four jump buttons; `elore`/`vissza`: whether that pair is enabled.
 KeresGombSugok KeresSugok(KeresTalalat c, bool elore, bool vissza);
 
-std::string KeresPanelCim(int talalat); // "Keresett számsor: N találat"
 inline constexpr std::string_view KeresPanelAlapCim = "Keresett számsor";
+// "Keresett számsor: N találat", "5+1" for five hits with the plus number (−1).
+std::string KeresPanelCim(int talalat);
+// The panel's title once a draw of the search is selected: the hit count is named only while
+// "Minden találat" (the first of several entries) lets draws of different classes follow.
+std::string KeresPanelCim(int talalat, std::size_t bejegyzesDb, int valasztott);
 inline constexpr std::string_view PluszInfoSzoveg =
     "Hatoslottó esetén a plusz számot a Shift billentyű lenyomása mellett kattintva jelölheti "
     "ki.";

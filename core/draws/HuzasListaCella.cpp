@@ -50,7 +50,9 @@ ListaCella FejlecCella(int jatek, int oszlop) {
     return c;
 }
 
-ListaCella AdatCella(const HuzasAdatbazis& db, int sor, int oszlop, const ListaAllapot& a) {
+namespace {
+
+ListaCella Cella(const HuzasAdatbazis& db, int sor, int oszlop, const ListaAllapot& a) {
     ListaCella c;
     if (sor < 1 || sor > db.HuzasDb() || oszlop < 0 || oszlop >= db.OszlopDb()) return c;
     const int jatek = db.Jatek();
@@ -85,6 +87,15 @@ ListaCella AdatCella(const HuzasAdatbazis& db, int sor, int oszlop, const ListaA
             if (!kivul) c.SzovegSzin = Feher;
         }
     }
+    return c;
+}
+
+} // namespace
+
+ListaCella AdatCella(const HuzasAdatbazis& db, int sor, int oszlop, const ListaAllapot& a) {
+    ListaCella c = Cella(db, sor, oszlop, a);
+    // The row an append or insert opened for its dialog is no draw yet: its cells stay empty.
+    if (sor >= 1 && sor <= db.HuzasDb() && db.Ertek(sor - 1, 1) == 0) c.Szoveg.clear();
     return c;
 }
 

@@ -19,6 +19,8 @@ bool FoglaltAllomany(const std::filesystem::path& fajl);
 // a failure). False after the message when the file is busy or cannot be written.
 bool RiportMentes(const Riport& r, int betumeret, const std::filesystem::path& fajl, Uzenetek& u);
 
+// The waiting notice while a report is made.
+inline constexpr std::string_view NyomtatasiAllomanySzoveg = "Nyomtatási állomány elkészítése.";
 inline constexpr std::string_view RiportIrasHibaSzoveg =
     "Hiba történt a nyomtatási állomány írása során!";
 

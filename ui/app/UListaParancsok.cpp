@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "app/UAdatbazisParancsok.h"
 #include "app/UBontasParancsok.h"
 #include "app/UUzenetAblak.h"
 #include "app/UUzenetek.h"
@@ -25,6 +26,8 @@ TListaParancsok::TListaParancsok(TFoablak& foablak, Uzenetek& u)
     connect(lista_, &TBontLista::ParancsKeres, this, [this](Parancs p) {
         if (p == Parancs::Ellenorzes)
             BEStart();
+        else if (p == Parancs::Kereses && fo_.Allapot().Hasznalhato(p))
+            fo_.Adatbazis().KeresesNyitas(lista_->KivalasztottSzamsor());
         else if (fo_.Allapot().Hasznalhato(p))
             fo_.Akcio(p)->trigger();
     });
@@ -51,6 +54,10 @@ void TListaParancsok::ParancsokSzinkron() {
         lista_->ParancsAllapot(p, van, van ? Qs(fo_.Allapot()[p].Sugo) : NemElerheto);
     }
     lista_->ParancsAllapot(Parancs::Ellenorzes, true, Qs(ParancsAdat(Parancs::Ellenorzes).Sugo));
+    const bool kereses = fo_.Allapot().Hasznalhato(Parancs::Kereses);
+    lista_->ParancsAllapot(Parancs::Kereses, kereses,
+                           kereses ? Qs(TBontLista::BontSzamsorKeresSugo)
+                                   : Qs(fo_.Allapot()[Parancs::Kereses].Sugo));
 }
 
 void TListaParancsok::BontListaStart() {

@@ -21,6 +21,7 @@ TNyomtatasParancsok::TNyomtatasParancsok(TFoablak& foablak, Uzenetek& u)
       bontasPdf_(new QAction(QStringLiteral("Mentés PDF-be..."), this)),
       huzasPdf_(new QAction(QStringLiteral("Mentés PDF-be..."), this)) {
     nyomtato_.setFullPage(true);
+    nyomtOpc_->Varakozas = &foablak_.UzenetAblak();
     PdfNevKeres = [this] {
         return QFileDialog::getSaveFileName(&foablak_, QStringLiteral("Mentés PDF-be"), QString(),
                                             QStringLiteral("PDF (*.pdf)"));
@@ -98,13 +99,15 @@ Riport TNyomtatasParancsok::HuzasRiport() const {
 
 void TNyomtatasParancsok::BontasNyomtatas() {
     if (foablak_.Bontas().GetBontStatus() == 0) return;
-    RiportKiadas(BontasRiport(), 8, foablak_.ProgramKonyvtar() / std::string(BontListaNev), u_,
-                 Megnyitas, VanNyomtato);
+    RiportKiadas([this] { return BontasRiport(); }, 8,
+                 foablak_.ProgramKonyvtar() / std::string(BontListaNev), u_, Megnyitas, VanNyomtato,
+                 &foablak_.UzenetAblak());
 }
 
 void TNyomtatasParancsok::HuzasNyomtatas() {
-    RiportKiadas(HuzasRiport(), 8, foablak_.ProgramKonyvtar() / std::string(HuzListaNev), u_,
-                 Megnyitas, VanNyomtato);
+    RiportKiadas([this] { return HuzasRiport(); }, 8,
+                 foablak_.ProgramKonyvtar() / std::string(HuzListaNev), u_, Megnyitas, VanNyomtato,
+                 &foablak_.UzenetAblak());
 }
 
 bool TNyomtatasParancsok::BontasPdf(const QString& fajl) {

@@ -33,6 +33,7 @@
 #include "base/ProgramVerzio.h"
 #include "breakdown/UBontMegsz.h"
 #include "draws/HuzasStatisztika.h"
+#include "draws/UHuzLista.h"
 #include "draws/UHuzSzama.h"
 #include "files/AllomanyMuvelet.h"
 #include "files/FajlNevek.h"
@@ -97,6 +98,9 @@ TFoablak::TFoablak(fs::path programKonyvtar, Uzenetek& u, InditasPlatform& platf
         if (foszelveny_) foszelveny_->Megjelenites();
         ParancsokSzinkron();
     });
+    // The list's print button is the menu's "Nyomtatás..." (same guard, same report).
+    connect(&adb_->Lista(), &THuzLista::NyomtatasKeres, this,
+            [this] { Vegrehajt(Parancs::AdbNyomtatas); });
     QMenu* adatbazis = MenuObj(Menu::Adatbazis);
     adatbazis->insertSeparator(Akcio(Parancs::AdbNyomtatas));
     adatbazis->insertAction(Akcio(Parancs::AdbNyomtatas), adb_->ImportAkcio());
@@ -443,10 +447,11 @@ void TFoablak::AdatbazisBetoltes() {
 void TFoablak::JatekValtas(int jatek) {
     if (jatek == beall_.Jatek || !ErvenyesJatek(jatek)) return;
     if (foszelveny_ && !foszelveny_->Foszelveny().TorlesJovahagyas()) return;
+    // Unsaved draws first: when their save fails the game stays and so do they.
+    if (!adb_->HuzTorlesEng()) return;
     FeltetelekTorlese();
     beall_.Jatek = jatek;
     VarionIni();
-    adb_->HuzTorlesEng();
     adb_->JatekValtasElott();
     vanAdatbazis_ = false;
     FoszelvenyEpitese();
@@ -473,11 +478,15 @@ void TFoablak::closeEvent(QCloseEvent* e) {
         e->ignore();
         return;
     }
+    // A failed save of the draws keeps the program open with them.
+    if (!adb_->HuzTorlesEng()) {
+        e->ignore();
+        return;
+    }
     if (beall_.BeallitasokMentese)
         BeallitasIras(programKonyvtar_ / std::string(BeallitasFajlNev), beall_,
                       JatekKonyvtar().string(), u_);
     FeltetelekTorlese();
-    adb_->HuzTorlesEng();
     e->accept();
 }
 

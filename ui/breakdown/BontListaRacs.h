@@ -35,6 +35,7 @@ public:
     std::int64_t SorAPonton(QPoint p) const;
     int OszlopSzelesseg(int oszlop) const;
     int TeljesSzelesseg() const;
+    const TBontListaModell* Modell() const { return m_; }
 
 signals:
     void KivalasztasValtozott(std::int64_t sor);

@@ -20,6 +20,7 @@ TBontEllSzelveny::TBontEllSzelveny(QWidget* tulajdonos, BontasAdat adat, Ellenor
     szelveny_->setStatusTip(Qs(EllTicketSugo));
     szelveny_->setToolTip(Qs(EllTicketSugo).trimmed());
     szelveny_->CellaBuborek(true);
+    szelveny_->JelolesEmelt = false; // the player picks numbers by lowering their boxes
     connect(szelveny_, &TSzelveny::CellaKattintas, this,
             [this](int n) { SzamKlikk(n, szelveny_->JelolesFajta() == 50); });
     connect(szelveny_->TorlesGomb(), &QPushButton::clicked, this, &TBontEllSzelveny::Ujra);
@@ -70,7 +71,8 @@ CellaKep TBontEllSzelveny::NyitoKep(int n) const {
             SzelvBejegyzes::SzamSzin,
             false,
             false,
-            {}};
+            {},
+            false};
 }
 
 void TBontEllSzelveny::Nyitas() {

@@ -65,10 +65,9 @@ TBontLista::TBontLista(QWidget* foablak)
         parancsGombok_.emplace_back(p, g);
         eszkoz->addWidget(g);
     }
-    auto* kereses = Gomb(this, KepIkon(Kep::Kereses),
-                         QStringLiteral(" A számsor keresése a húzások között még nem érhető "
-                                        "el: a keresés ablaka hiányzik. "));
-    kereses->setEnabled(false);
+    // The selected variation searched among the draws; the frame enables it with the database.
+    auto* kereses = Gomb(this, KepIkon(Kep::Kereses), Qs(BontSzamsorKeresSugo));
+    connect(kereses, &QToolButton::clicked, this, [this] { emit ParancsKeres(Parancs::Kereses); });
     parancsGombok_.emplace_back(Parancs::Kereses, kereses);
     eszkoz->addWidget(kereses);
     segedGomb_ = Gomb(this, style()->standardIcon(QStyle::SP_TitleBarShadeButton),
@@ -275,6 +274,17 @@ void TBontLista::KeresCimkeFrissites() {
             return t < 0 ? std::string("5+1") : std::to_string(t);
         }()));
     keresCimke_->setText(szoveg);
+}
+
+std::vector<int> TBontLista::KivalasztottSzamsor() const {
+    std::vector<int> v;
+    const auto& a = modell_.Adat();
+    const std::int32_t sor = Kivalasztott();
+    if (modell_.Ures() || sor < 0 || sor >= a.Sorok) return v;
+    for (int k = 0; k < a.Szelesseg; ++k)
+        v.push_back(a.Szam(static_cast<std::uint8_t>(a.Bejegyzes(sor, k))));
+    for (int k = 0; k < a.FixDb(); ++k) v.push_back(a.FixSzamok[static_cast<std::size_t>(k)]);
+    return v;
 }
 
 void TBontLista::ParancsAllapot(Parancs p, bool engedve, const QString& sugo) {

@@ -10,6 +10,8 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <string_view>
+#include <vector>
 
 #include "app/FoablakParancsok.h"
 #include "breakdown/BontListaModell.h"
@@ -44,6 +46,11 @@ public:
     bool KeresPanelLathato() const { return keresPanel_->isVisible(); }
     void KeresBoxSelect(int elem);
     void Keres(KeresGomb g);
+
+    // The numbers of the selected variation, fixed numbers included (for the draw search).
+    std::vector<int> KivalasztottSzamsor() const;
+    static constexpr std::string_view BontSzamsorKeresSugo =
+        " A kijelölt számsor keresése a lottóhúzások adatbázisában. ";
 
     // Tool buttons that run the main window's commands: enabled state and hint.
     void ParancsAllapot(Parancs p, bool engedve, const QString& sugo);

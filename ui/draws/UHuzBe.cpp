@@ -1,10 +1,11 @@
 #include "draws/UHuzBe.h"
 
-#include <QCloseEvent>
 #include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/UUzenetek.h"
@@ -62,6 +63,7 @@ THuzBe::THuzBe(QWidget* foablak, HuzasAdatbazis& db, Uzenetek& u, const SzelvSzi
     sp->addWidget(sor2_, 1, 1);
     rendben_ = new QPushButton(QStringLiteral("Rendben"), this);
     megsem_ = new QPushButton(QStringLiteral("Mégse"), this);
+    rendben_->setDefault(true); // Enter finishes the entry once it is complete
     auto* gombok = new QHBoxLayout;
     gombok->addStretch();
     gombok->addWidget(rendben_);
@@ -90,8 +92,8 @@ THuzBe::THuzBe(QWidget* foablak, HuzasAdatbazis& db, Uzenetek& u, const SzelvSzi
         bevitel_.SorValtas(2);
         Megjelenites();
     });
-    connect(rendben_, &QPushButton::clicked, this, [this] { Vege(true); });
-    connect(megsem_, &QPushButton::clicked, this, [this] { Vege(false); });
+    connect(rendben_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(megsem_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 THuzBe::~THuzBe() = default;
@@ -117,15 +119,18 @@ void THuzBe::UjHuzasBe() {
     Megjelenites();
 }
 
-void THuzBe::Start(HuzasMuvelet m) {
+void THuzBe::Start(HuzasMuvelet m, QRect lista) {
     muvelet_ = m;
     UjHuzasBe();
     setWindowTitle(Qs(BevitelFelirat(m)));
     if (!szelveny_) {
-        szelveny_ = std::make_unique<TSzelveny>(
-            parentWidget(), db_.Jatek(), SzelvFajta::UjHuzas, false, true, false,
-            QStringLiteral("  Számsor beolvasása "), szinek_, szinsema_);
-        if (auto* g = szelveny_->KilepesGomb()) g->setText(QStringLiteral("Mégsem"));
+        // The ticket belongs to the dialog: the dialog's modality blocks every other window
+        // of the program but lets the clicks on its own ticket through.
+        szelveny_ = std::make_unique<TSzelveny>(this, db_.Jatek(), SzelvFajta::UjHuzas, false, true,
+                                                false, QStringLiteral("  Számsor beolvasása "),
+                                                szinek_, szinsema_);
+        szelveny_->setObjectName(QStringLiteral("HuzBeSzelveny"));
+        szelveny_->setWindowFlag(Qt::WindowStaysOnTopHint);
         connect(szelveny_.get(), &TSzelveny::CellaKattintas, this, &THuzBe::SzamKattintas);
     }
     kornyezet_ = Kornyezet(db_, m, db_.MuvRekord, Ma);
@@ -140,13 +145,33 @@ void THuzBe::Start(HuzasMuvelet m) {
     Keret(KezdoKeret(kornyezet_));
     lezarva_ = false;
     Megjelenites();
-    if (QWidget* f = parentWidget()) move(f->geometry().topLeft() + QPoint(420, 120));
+    Elhelyezes(lista);
     show();
     raise();
-    szelveny_->move(x(), frameGeometry().bottom() + 4);
     szelveny_->show();
+    szelveny_->raise();
     if (db_.Jatek() == 6 && db_.PluszSzamAktiv)
         u_.Informacio(m == HuzasMuvelet::Modositas ? PluszModositasInfo : PluszUtolsoInfo);
+}
+
+void THuzBe::Elhelyezes(QRect lista) {
+    adjustSize();
+    szelveny_->adjustSize();
+    const QScreen* kep = screen();
+    if (lista.isNull()) {
+        if (const QWidget* f = parentWidget()) lista = f->frameGeometry();
+    }
+    if (lista.isNull() || !kep) return;
+    // Before the first showing the frames are not known: a title bar and a thin border.
+    const int fejlec = std::max(frameGeometry().height() - height(), 24);
+    const int szegely = std::max(frameGeometry().width() - width(), 2);
+    const QRect k = kep->availableGeometry();
+    const auto h = BevitelElhelyezes({lista.x(), lista.y(), lista.width(), lista.height()},
+                                     {k.x(), k.y(), k.width(), k.height()}, width() + szegely,
+                                     height() + fejlec, szelveny_->width() + szegely,
+                                     szelveny_->height() + fejlec);
+    move(h.Dialogus.Bal, h.Dialogus.Felso);
+    szelveny_->move(h.Szelveny.Bal, h.Szelveny.Felso);
 }
 
 void THuzBe::Keret(const EvHetKeret& k) {
@@ -197,14 +222,19 @@ void THuzBe::Vege(bool rendben) {
     lezarva_ = true;
     const Huzas r = bevitel_.Rekord(ev_->value(), het_->value());
     db_.DialogusVege(rendben && bevitel_.RendbenLehet(), r);
-    hide();
     if (szelveny_) szelveny_->hide();
     emit Befejezve();
 }
 
-void THuzBe::closeEvent(QCloseEvent* e) {
-    Vege(false);
-    QDialog::closeEvent(e);
+void THuzBe::done(int r) {
+    Vege(r == QDialog::Accepted);
+    QDialog::done(r);
+}
+
+void THuzBe::hideEvent(QHideEvent* e) {
+    // Hidden by the program (a game switch, a load) while an entry is open: as "Mégse".
+    if (!e->spontaneous()) Vege(false);
+    QDialog::hideEvent(e);
 }
 
 } // namespace varion::ui

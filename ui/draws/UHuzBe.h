@@ -24,8 +24,9 @@ public:
            int szinsema);
     ~THuzBe() override;
 
-    // Opens the dialog for the operation the table has started.
-    void Start(HuzasMuvelet m);
+    // Opens the dialog for the operation the table has started, beside `lista` (the list
+    // window's frame) when given.
+    void Start(HuzasMuvelet m, QRect lista = {});
     // Back to an empty entry (also at a game switch).
     void UjHuzasBe();
     // The colour scheme of a ticket made later (the settings changed it).
@@ -43,18 +44,22 @@ public:
     const SzamsorBevitel& Bevitel() const { return bevitel_; }
     // A click on number n of the dialog's ticket.
     void SzamKattintas(int n);
+    // Every way the dialog closes ends here: "Rendben" accepts; "Mégse", Esc and the close
+    // box cancel.
+    void done(int r) override;
 
 signals:
     // The dialog closed and the table finished the operation.
     void Befejezve();
 
 protected:
-    void closeEvent(QCloseEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     void Keret(const EvHetKeret& k);
     void Megjelenites();
     void Vege(bool rendben);
+    void Elhelyezes(QRect lista);
 
     HuzasAdatbazis& db_;
     Uzenetek& u_;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -12,6 +13,7 @@
 #include "draws/UHuzBe.h"
 #include "draws/UHuzKeresSzelveny.h"
 #include "draws/UHuzListaModell.h"
+#include "game/Jatek.h"
 #include "game/USzelveny.h"
 
 namespace varion::ui {
@@ -176,15 +178,24 @@ void THuzLista::EszkoztarEpites() {
     kat("ToolButton4", [this] {
         segedLathato_ = !segedLathato_;
         if (seged_) seged_->setVisible(segedLathato_ && isVisible());
-        Gomb("ToolButton4")
-            ->setToolTip(segedLathato_ ? QStringLiteral("Segédszelvény elrejtése.")
-                                       : QStringLiteral("Segédszelvény megjelenítése."));
+        SegedGombSugo();
     });
     kat("ProbabontasGomb", [this] {
         emit Peldabontas(a_.KijeloltHuzas, ElsoSzamOszlop(db_.Jatek(), a_.KijeloltOszlop));
     });
     Gomb("ProbabontasGomb")->setText(QStringLiteral("  Példabontás készítése   "));
     Gomb("ProbabontasGomb")->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+}
+
+void THuzLista::SegedGombSugo() {
+    Gomb("ToolButton4")
+        ->setToolTip(segedLathato_ ? QStringLiteral("Segédszelvény elrejtése.")
+                                   : QStringLiteral("Segédszelvény megjelenítése."));
+}
+
+bool THuzLista::KeresesbenIs(const QString& nev) {
+    return nev == QStringLiteral("ToolButton4") || nev == QStringLiteral("KeresesGomb") ||
+           nev == QStringLiteral("NyomtatasGomb") || nev == QStringLiteral("ToolButton1");
 }
 
 QToolButton* THuzLista::Gomb(const char* nev) const {
@@ -248,8 +259,7 @@ void THuzLista::Kijeloles(int sor, int oszlop) {
 void THuzLista::CellaValasztas(int sor, int oszlop) {
     a_.KijeloltOszlop = oszlop;
     a_.KijeloltHuzas = sor;
-    db_.Kijeloles(sor);
-    db_.PluszSzamAktiv = db_.PluszSzamosHuzas(sor);
+    db_.CellaKijeloles(sor);
     if (kereses_ && keresPanel_->isVisible()) {
         const bool keresett = kereses_->KeresettHuzas() == sor - 1;
         keresCim_->setStyleSheet(keresett
@@ -302,12 +312,14 @@ void THuzLista::GombAllapotok() {
     megse->setToolTip(Qs(db_.MegseGombSugo()).trimmed());
     auto* mentes = Gomb("MentesGomb");
     mentes->setToolTip(Qs(db_.MentesSugo()).trimmed());
-    for (const QAction* a : eszkoztar_->actions()) {
-        if (a->objectName() == QStringLiteral("MentesGombAkcio"))
-            const_cast<QAction*>(a)->setVisible(lista && db_.AdatbazisModositva);
-        if (a->objectName() == QStringLiteral("ToolButton3"))
-            const_cast<QAction*>(a)->setVisible(
-                !(lista && db_.AdatbazisModositva && db_.Jatek() == 5));
+    // Example mode shows its one button alone: nothing else comes back on a selection.
+    if (mod_ != ListaMod::Peldabontas) {
+        for (QAction* a : eszkoztar_->actions()) {
+            if (a->objectName() == QStringLiteral("MentesGombAkcio"))
+                a->setVisible(lista && db_.AdatbazisModositva);
+            if (a->objectName() == QStringLiteral("ToolButton3"))
+                a->setVisible(!(lista && db_.AdatbazisModositva && db_.Jatek() == 5));
+        }
     }
     Gomb("KeresesGomb")->setEnabled(van);
     const auto n = Navigacio(db_.HuzasDb(), LathatoSorDb(), a_.KijeloltHuzas);
@@ -315,6 +327,17 @@ void THuzLista::GombAllapotok() {
     nav_[1]->setEnabled(van && n.EloreLapoz);
     nav_[2]->setEnabled(van && n.HatraLapoz);
     nav_[3]->setEnabled(van && n.Hatra);
+    if (mod_ == ListaMod::Kereses) {
+        // While the search is open only these four work; the others say nothing.
+        for (QToolButton* b : eszkoztar_->findChildren<QToolButton*>())
+            if (!KeresesbenIs(b->objectName())) {
+                b->setEnabled(false);
+                // The hint goes, the name the hint gave stays for assistive technology.
+                const QString nev = b->accessibleName();
+                b->setToolTip({});
+                if (!nev.isEmpty()) b->setAccessibleName(nev);
+            }
+    }
 }
 
 void THuzLista::Navigalas(int i) {
@@ -343,7 +366,7 @@ void THuzLista::Navigalas(int i) {
 }
 
 void THuzLista::Muvelet(HuzasMuvelet m) {
-    if (mod_ != ListaMod::Lista) return;
+    if (mod_ != ListaMod::Lista || db_.MuveletFolyamatban()) return;
     switch (m) {
     case HuzasMuvelet::Bovites:
         db_.BovitesKezdes();
@@ -364,7 +387,7 @@ void THuzLista::Muvelet(HuzasMuvelet m) {
     }
     AdatbazisValtozott();
     Kijeloles(db_.MuvRekord, a_.KijeloltOszlop);
-    huzBe_.Start(m);
+    huzBe_.Start(m, frameGeometry());
 }
 
 void THuzLista::MuveletVege() {
@@ -382,6 +405,8 @@ void THuzLista::Start() {
             move(fo.left() + fo.width() - frameGeometry().width() - 40, fo.top() + 100);
         }
     }
+    // A ticket of another game (made before a game switch) is made anew.
+    if (seged_ && seged_->MaxSzam() != MaxSzamJatek(db_.Jatek())) seged_.reset();
     if (!seged_) {
         seged_ = std::make_unique<TSzelveny>(
             parentWidget(), db_.Jatek(), SzelvFajta::HuzasLista, false, false, true,
@@ -399,26 +424,21 @@ void THuzLista::ListaAktiv() {
     for (QAction* a : eszkoztar_->actions()) a->setVisible(true);
     for (QAction* a : eszkoztar_->actions())
         if (a->objectName() == QStringLiteral("ProbabontasGombAkcio")) a->setVisible(false);
-    for (QToolButton* b : eszkoztar_->findChildren<QToolButton*>()) b->setEnabled(true);
+    for (QToolButton* b : eszkoztar_->findChildren<QToolButton*>()) {
+        b->setEnabled(true);
+        b->setAccessibleName({}); // named from the hints again
+    }
+    for (const auto& g : Gombok)
+        if (g.Kep != QStyle::SP_CustomBase) Gomb(g.Nev)->setToolTip(Qs(g.Sugo).trimmed());
+    SegedGombSugo();
     GombAllapotok();
 }
 
 void THuzLista::KeresAktiv() {
     mod_ = ListaMod::Kereses;
-    for (QToolButton* b : eszkoztar_->findChildren<QToolButton*>()) {
-        const QString n = b->objectName();
-        const bool marad =
-            n == QStringLiteral("ToolButton4") || n == QStringLiteral("KeresesGomb") ||
-            n == QStringLiteral("NyomtatasGomb") || n == QStringLiteral("ToolButton1");
-        b->setEnabled(marad);
-    }
+    for (QToolButton* b : eszkoztar_->findChildren<QToolButton*>())
+        b->setEnabled(KeresesbenIs(b->objectName()));
     GombAllapotok();
-    for (QToolButton* b : eszkoztar_->findChildren<QToolButton*>()) {
-        const QString n = b->objectName();
-        if (n != QStringLiteral("ToolButton4") && n != QStringLiteral("KeresesGomb") &&
-            n != QStringLiteral("NyomtatasGomb") && n != QStringLiteral("ToolButton1"))
-            b->setEnabled(false);
-    }
     modell_->Frissites();
 }
 
@@ -439,6 +459,13 @@ void THuzLista::Ujrarajzolas() {
 void THuzLista::closeEvent(QCloseEvent* e) {
     seged_.reset();
     QWidget::closeEvent(e);
+}
+
+void THuzLista::hideEvent(QHideEvent* e) {
+    // Closed or hidden by the program (a game switch): the ticket goes with the list and the
+    // next opening makes it for the game then current.
+    if (!e->spontaneous()) seged_.reset();
+    QWidget::hideEvent(e);
 }
 
 void THuzLista::showEvent(QShowEvent* e) {

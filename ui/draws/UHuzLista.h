@@ -83,6 +83,7 @@ signals:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
@@ -95,6 +96,9 @@ private:
     void Muvelet(HuzasMuvelet m);
     void MuveletVege();
     void KeresGombAllapot(bool elore, bool vissza);
+    void SegedGombSugo();
+    // The tool buttons that stay usable while the number-row search is open.
+    static bool KeresesbenIs(const QString& nev);
     void Meretezes();
 
     HuzasAdatbazis& db_;

@@ -28,11 +28,15 @@ void THuzLista::KeresPanelEpites(QWidget* szulo) {
     const std::array<const char*, 4> nevek{"ElsoreKeresGomb", "VisszaKeresGomb", "TovabbKeresGomb",
                                            "UtolsoraKeresGomb"};
     const std::array<const char*, 4> jelek{"|◀", "◀", "▶", "▶|"};
+    // Until a search sets them to its class.
+    const std::array<const char*, 4> sugok{" Ugrás az első találatra. ", " Előző találat. ",
+                                           " Következő találat. ", " Ugrás az utolsó találatra. "};
     const std::array<KeresIrany, 4> iranyok{KeresIrany::Elso, KeresIrany::Elozo,
                                             KeresIrany::Kovetkezo, KeresIrany::Utolso};
     for (std::size_t i = 0; i < 4; ++i) {
         auto* g = new QPushButton(QString::fromUtf8(jelek[i]), keresPanel_);
         g->setObjectName(QString::fromLatin1(nevek[i]));
+        g->setToolTip(QString::fromUtf8(sugok[i]).trimmed());
         g->setFocusPolicy(Qt::NoFocus);
         gl->addWidget(g);
         keresGomb_[static_cast<std::size_t>(iranyok[i])] = g;
@@ -101,9 +105,8 @@ void THuzLista::KeresLepes(KeresIrany irany) {
         Kijeloles(hely.Huzas + 1, hely.Sor == 1 ? 10 : 3);
         const int h = TalalatSzam(maszkok_, hely.Huzas, hely.Sor,
                                   Maszk(kereses_->Keresett().Szamok), kereses_->Keresett().Plusz);
-        keresCim_->setText(keresBejegyzesek_.size() > 1 && keresBox_->currentIndex() == 0
-                               ? Qs(KeresPanelCim(h == -1 ? 6 : h))
-                               : Qs(KeresPanelAlapCim));
+        keresCim_->setText(
+            Qs(KeresPanelCim(h, keresBejegyzesek_.size(), keresBox_->currentIndex())));
         keresCim_->setStyleSheet(QStringLiteral("background:#008080;color:white"));
     }
     switch (irany) {

@@ -105,11 +105,10 @@ THuzSzama::THuzSzama(QWidget* szulo, Uzenetek& u)
     connect(elsoLe_, &QToolButton::clicked, this, [lep] { lep(true, -1); });
     connect(utolsoFel_, &QToolButton::clicked, this, [lep] { lep(false, 1); });
     connect(utolsoLe_, &QToolButton::clicked, this, [lep] { lep(false, -1); });
+    // Ticking the box sets every draw; unticking it leaves the box unticked until the range
+    // is changed again.
     connect(mind_, &QCheckBox::clicked, this, [this](bool be) {
-        if (be)
-            MindenHuzas();
-        else
-            Panel2Exit();
+        if (be) MindenHuzas();
     });
     connect(rendben_, &QPushButton::clicked, this, &THuzSzama::Rendben);
     connect(megsem_, &QPushButton::clicked, this, [this] {

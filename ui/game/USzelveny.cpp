@@ -11,6 +11,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "akadalymentes/SzelvenyAkadalymentes.h"
 #include "app/UUzenetek.h"
 
 namespace varion::ui {
@@ -36,6 +37,46 @@ QColor SzinErtek(std::int32_t ertek) {
 TCellaTer::TCellaTer(TSzelveny& szelveny) : QWidget(&szelveny), sz_(szelveny) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    gepelesIdo_.setSingleShot(true);
+    gepelesIdo_.setInterval(GepelesIdo);
+    connect(&gepelesIdo_, &QTimer::timeout, this, &TCellaTer::GepeltTorles);
+}
+
+void TCellaTer::GepeltTorles() {
+    gepelesIdo_.stop();
+    if (gepelt_.isEmpty()) return;
+    gepelt_.clear();
+    update();
+}
+
+void TCellaTer::keyPressEvent(QKeyEvent* e) {
+    const int k = e->key();
+    if (k >= Qt::Key_0 && k <= Qt::Key_9) {
+        QString uj = gepelt_ + QChar(u'0' + (k - Qt::Key_0));
+        // A number past the ticket's end starts over with the last digit.
+        if (uj.toInt() > sz_.MaxSzam()) uj = uj.right(1);
+        gepelt_ = uj.toInt() > 0 || uj.size() < 2 ? uj : QString();
+        gepelesIdo_.start();
+        update();
+        e->accept();
+        return;
+    }
+    if ((k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space) && !gepelt_.isEmpty()) {
+        const int n = gepelt_.toInt();
+        GepeltTorles();
+        if (n >= 1 && n <= sz_.MaxSzam()) sz_.Kattintas(n, e->modifiers());
+        e->accept();
+        return;
+    }
+    // Any other key drops the typed digits and goes on to the window.
+    GepeltTorles();
+    QWidget::keyPressEvent(e);
+}
+
+void TCellaTer::focusOutEvent(QFocusEvent* e) {
+    GepeltTorles();
+    QWidget::focusOutEvent(e);
 }
 
 void TCellaTer::paintEvent(QPaintEvent*) {
@@ -77,16 +118,29 @@ void TCellaTer::paintEvent(QPaintEvent*) {
         const QRect szovegHely = c.Emelt ? r.adjusted(0, 0, -1, -1) : r.adjusted(1, 1, 0, 0);
         p.drawText(szovegHely, Qt::AlignCenter, c.Szoveg);
     }
+    // The keyboard's place: a frame round the grid, and round the number being typed.
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(0, 0, 0), 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+        const int n = gepelt_.toInt();
+        if (n >= 1 && n <= sz_.MaxSzam()) {
+            const auto t = CellaHelye(sz_.meretek_, n);
+            p.setPen(QPen(QColor(0, 0, 160), 2));
+            p.drawRect(QRect(t.Bal, t.Felso, t.Szelesseg, t.Magassag).adjusted(1, 1, -1, -1));
+        }
+    }
 }
 
 void TCellaTer::mousePressEvent(QMouseEvent* e) {
     const int n = Talalat(sz_.meretek_, e->position().toPoint().x(), e->position().toPoint().y());
     if (e->button() == Qt::LeftButton) {
-        // The keys held at the click decide the kind, also when no key event came first.
-        sz_.jelolesFajta_ = BillentyuJelolesFajta(e->modifiers() & Qt::ControlModifier,
-                                                  e->modifiers() & Qt::ShiftModifier,
-                                                  e->modifiers() & Qt::AltModifier);
-        if (n > 0) emit sz_.CellaKattintas(n);
+        if (n > 0)
+            sz_.Kattintas(n, e->modifiers());
+        else
+            sz_.jelolesFajta_ = BillentyuJelolesFajta(e->modifiers() & Qt::ControlModifier,
+                                                      e->modifiers() & Qt::ShiftModifier,
+                                                      e->modifiers() & Qt::AltModifier);
     }
 }
 
@@ -130,6 +184,8 @@ TSzelveny::TSzelveny(QWidget* tulajdonos, int jatek, SzelvFajta fajta, bool torl
     setWindowTitle(felirat);
     setFocusPolicy(Qt::StrongFocus);
     cellaTer_ = new TCellaTer(*this);
+    setFocusProxy(cellaTer_);
+    AkadalymentesGyarTelepites();
     const QByteArray f = felirat.toUtf8();
     meretek_ =
         SzelvenyMeretezes(jatek, static_cast<int>(fajta), 30, riport, torlesGomb,
@@ -216,7 +272,8 @@ void TSzelveny::Elrendezes(const SzelvSzinTabla& szinek, int szinsema) {
 }
 
 void TSzelveny::Alaphelyzet() {
-    for (int n = 1; n <= meretek_.MaxSzam; ++n)
+    for (int n = 1; n <= meretek_.MaxSzam; ++n) {
+        const bool volt = Jelolt(n);
         cellak_[static_cast<std::size_t>(n - 1)] = {QString::number(n),
                                                     QString(),
                                                     SzelvBejegyzes::Jeloletlen,
@@ -224,6 +281,8 @@ void TSzelveny::Alaphelyzet() {
                                                     false,
                                                     false,
                                                     QColor()};
+        if (volt != Jelolt(n)) CellaAllapotValtozas(*cellaTer_, n);
+    }
     cellaBuborek_ = false;
     setEnabled(true);
     cellaTer_->update();
@@ -231,8 +290,20 @@ void TSzelveny::Alaphelyzet() {
 
 void TSzelveny::SetCella(int n, const CellaKep& kep) {
     if (n < 1 || n > meretek_.MaxSzam) return;
-    cellak_[static_cast<std::size_t>(n - 1)] = kep;
+    CellaKep& c = cellak_[static_cast<std::size_t>(n - 1)];
+    const bool volt = Jelolt(n);
+    c = kep;
     cellaTer_->update();
+    if (volt != Jelolt(n)) CellaAllapotValtozas(*cellaTer_, n);
+}
+
+void TSzelveny::Kattintas(int n, Qt::KeyboardModifiers billentyuk) {
+    if (n < 1 || n > meretek_.MaxSzam || !isEnabled()) return;
+    // The keys held at the click decide the kind, also when no key event came first.
+    jelolesFajta_ =
+        BillentyuJelolesFajta(billentyuk & Qt::ControlModifier, billentyuk & Qt::ShiftModifier,
+                              billentyuk & Qt::AltModifier);
+    emit CellaKattintas(n);
 }
 
 void TSzelveny::SetRiport(const QString& szoveg) {

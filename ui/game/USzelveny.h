@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -26,7 +27,8 @@ struct CellaKep {
     SzelvBejegyzes SzovegSzin = SzelvBejegyzes::SzamSzin;
     bool Felkover = false;
     bool Emelt = false;
-    QColor SajatSzin; // a text colour outside the appearance table, when valid
+    QColor SajatSzin;        // a text colour outside the appearance table, when valid
+    bool Valaszthato = true; // false: the number is shown but takes no mark here
 };
 
 class TSzelveny;
@@ -37,16 +39,28 @@ class TCellaTer final : public QWidget {
 public:
     explicit TCellaTer(TSzelveny& szelveny);
 
+    TSzelveny& Szelveny() const { return sz_; }
+    // The digits typed so far on the focused grid; Enter or Space marks that number.
+    const QString& Gepelt() const { return gepelt_; }
+    // How long typed digits wait for the next one or for Enter.
+    static constexpr int GepelesIdo = 1500;
+
 protected:
     void paintEvent(QPaintEvent*) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
     bool event(QEvent* e) override;
 
 private:
+    void GepeltTorles();
+
     TSzelveny& sz_;
     int utolsoSugo_ = 0;
+    QString gepelt_;
+    QTimer gepelesIdo_;
 };
 
 class TSzelveny final : public QWidget {
@@ -71,6 +85,9 @@ public:
     int MaxSzam() const { return meretek_.MaxSzam; }
 
     void SetCella(int n, const CellaKep& kep);
+    // A left click on number n with these keys held, whether from the mouse, typed on the
+    // keyboard or asked for by assistive technology. Ignored while the grid is disabled.
+    void Kattintas(int n, Qt::KeyboardModifiers billentyuk);
     const CellaKep& GetCella(int n) const { return cellak_.at(static_cast<std::size_t>(n - 1)); }
     void SetRiport(const QString& szoveg);
 
@@ -123,6 +140,14 @@ public:
     bool DeaktivalasNullaz = true;
     // "Mi ez?" is offered only while the help files exist.
     bool MiEzLathato = true;
+    // What a mark looks like: a raised box on most tickets, a lowered one where the
+    // player picks numbers out of a raised set (the check ticket).
+    bool JelolesEmelt = true;
+    // Whether number n carries a mark, as the player reads the ticket.
+    bool Jelolt(int n) const {
+        const CellaKep& c = GetCella(n);
+        return c.Valaszthato && c.Emelt == JelolesEmelt;
+    }
 };
 
 } // namespace varion::ui

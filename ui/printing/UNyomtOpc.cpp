@@ -96,13 +96,13 @@ void TNyomtOpc::NyomtatasGombClick() {
         break;
     }
     OpciokTarolasa();
-    SzelvNyomtVez(nyomtato_, adatok_, tartomany_, opciok_, u_);
+    SzelvNyomtVez(nyomtato_, adatok_, tartomany_, opciok_, u_, Varakozas);
     accept();
 }
 
 void TNyomtOpc::TesztGombClick() {
     OpciokTarolasa();
-    SzelvNyomtVez(nyomtato_, adatok_, {1, 1}, opciok_, u_);
+    SzelvNyomtVez(nyomtato_, adatok_, {1, 1}, opciok_, u_, Varakozas);
 }
 
 } // namespace varion::ui

@@ -28,6 +28,8 @@ public:
     // The platform print dialog for the range and the printer; tests replace it.
     std::function<bool(QPrinter&, NyomtTartomany&, int dbSzelv)> NyomtatoDialogus;
     std::function<bool()> VanNyomtato = VanAlapNyomtato;
+    // The waiting notice shown while the slips are made, when there is one.
+    TUzenetAblak* Varakozas = nullptr;
 
     JokerJeloles GetJoker() const { return opciok_.Joker; }
     void SetJoker(JokerJeloles j) { opciok_.Joker = j; }

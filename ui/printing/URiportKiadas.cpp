@@ -6,6 +6,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "app/UUzenetAblak.h"
 #include "app/UUzenetek.h"
 #include "printing/RiportFajl.h"
 #include "printing/SzelvNyomtatas.h"
@@ -43,6 +44,26 @@ bool RiportKiadas(const Riport& r, int betumeret, const std::filesystem::path& f
         u.HibaUzenet(NincsNyomtatoSzoveg);
         return false;
     }
+    if (!RiportMentes(r, betumeret, fajl, u)) return false;
+    TNyomtMegszakitas::Inditas(fajl, megnyito);
+    return true;
+}
+
+bool RiportKiadas(const std::function<Riport()>& epites, int betumeret,
+                  const std::filesystem::path& fajl, Uzenetek& u, const Megnyito& megnyito,
+                  const std::function<bool()>& vanNyomtato, TUzenetAblak* varakozas) {
+    if (!vanNyomtato()) {
+        u.HibaUzenet(NincsNyomtatoSzoveg);
+        return false;
+    }
+    if (FoglaltAllomany(fajl)) {
+        u.HibaUzenet(FoglaltAllomanySzoveg(fajl));
+        return false;
+    }
+    if (varakozas) varakozas->UzenetKi(Qs(NyomtatasiAllomanySzoveg));
+    const Riport r = epites();
+    // Gone before any message of the writing: the notice stays on top of everything.
+    if (varakozas) varakozas->UzenetVege();
     if (!RiportMentes(r, betumeret, fajl, u)) return false;
     TNyomtMegszakitas::Inditas(fajl, megnyito);
     return true;

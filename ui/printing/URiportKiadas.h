@@ -13,6 +13,8 @@
 
 namespace varion::ui {
 
+class TUzenetAblak;
+
 // The desktop's "open" action (QDesktopServices::openUrl); tests hand in their own.
 using Megnyito = std::function<void(const QUrl&)>;
 Megnyito AsztaliMegnyito();
@@ -40,6 +42,12 @@ bool VanAlapNyomtato();
 bool RiportKiadas(const Riport& r, int betumeret, const std::filesystem::path& fajl, Uzenetek& u,
                   const Megnyito& megnyito = AsztaliMegnyito(),
                   const std::function<bool()>& vanNyomtato = VanAlapNyomtato);
+
+// The same for a report still to be made: nothing is made without a printer or while the
+// file is held; `varakozas` shows the waiting notice while it is made.
+bool RiportKiadas(const std::function<Riport()>& epites, int betumeret,
+                  const std::filesystem::path& fajl, Uzenetek& u, const Megnyito& megnyito,
+                  const std::function<bool()>& vanNyomtato, TUzenetAblak* varakozas);
 
 // "Mentés PDF-be...": the same text, paged the same way, into a PDF file.
 bool RiportPdf(const Riport& r, int betumeret, const QString& fajl);

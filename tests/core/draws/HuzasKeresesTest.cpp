@@ -75,6 +75,13 @@ TEST(HuzasKereses, HatoslottoPluszSzamEsOsztalyok) {
     EXPECT_EQ(s.Utolso, " Ugrás az utolsó 5 találatos számsorára. ");
     EXPECT_EQ(s.Elso, " Az első 5 találatos számsor van kiválasztva. ");
     EXPECT_EQ(KeresSugok(minden, true, true).Elozo, " Ugrás az előző n találatos számsorra. ");
+    // The panel title of the draw reached under "Minden találat": a 5+1 hit is named so; the
+    // naive rule (the hit count, 6 for the plus class) titled it "6 találat".
+    const int h = TalalatSzam(m, 1, 0, Maszk(k.Szamok), k.Plusz);
+    EXPECT_EQ(KeresPanelCim(h, b.size(), 0), "Keresett számsor: 5+1 találat");
+    EXPECT_EQ(KeresPanelCim(6, b.size(), 0), "Keresett számsor: 6 találat");
+    EXPECT_EQ(KeresPanelCim(h, b.size(), 1), "Keresett számsor") << "one class chosen";
+    EXPECT_EQ(KeresPanelCim(5, 1, 0), "Keresett számsor") << "the only entry";
 }
 
 TEST(HuzasKereses, SkandinavMasodikSorEsListaStatisztika) {

@@ -5,6 +5,7 @@
 #include "draws/HuzasAdatbazis.h"
 #include "draws/HuzasBevitel.h"
 #include "draws/HuzasImport.h"
+#include "draws/HuzasListaCella.h"
 #include "io/FajlMentes.h"
 #include "io/KisVeg.h"
 #include "support/IdeiglenesMappa.h"
@@ -140,6 +141,57 @@ TEST(HuzasSzerkesztes, ErvenytelenSorNemKerulhetATablabaSemAFajlba) {
     EXPECT_FALSE(std::filesystem::exists(m / "Huzas6.ldb"));
 }
 
+// The dialog finishes only the operation that waits for it, once. The naive rule finished
+// whatever code was left over: a second "Mégse" of an append deleted the last real draw, and
+// a dialog closed after a reload deleted a row of the new table.
+TEST(HuzasSzerkesztes, DialogusCsakAVaroMuveletetZarjaLe) {
+    HuzasAdatbazis db(5);
+    ASSERT_TRUE(
+        db.Beolvasas(Varhato(5, {H(2020, 1, {1, 2, 3, 4, 5}), H(2020, 2, {6, 7, 8, 9, 10})}), 5));
+    const auto elotte = db.HuzasTomb();
+    db.BovitesKezdes();
+    EXPECT_TRUE(db.MuveletFolyamatban());
+    EXPECT_EQ(db.HuzasDb(), 3);
+    // The open blank row shows empty cells, not a draw of zeros.
+    for (int o = 0; o < db.OszlopDb(); ++o) EXPECT_EQ(AdatCella(db, 3, o, {}).Szoveg, "") << o;
+    EXPECT_EQ(AdatCella(db, 2, 0, {}).Szoveg, "2.");
+    EXPECT_TRUE(db.DialogusVege(false, {}));
+    EXPECT_FALSE(db.MuveletFolyamatban());
+    EXPECT_FALSE(db.DialogusVege(false, {}));
+    EXPECT_FALSE(db.DialogusVege(true, H(2020, 3, {11, 12, 13, 14, 15})));
+    EXPECT_EQ(db.HuzasTomb(), elotte);
+    EXPECT_FALSE(db.VisszavonasLehet());
+
+    db.Kijeloles(2);
+    db.BeszurasKezdes();
+    ASSERT_TRUE(
+        db.Beolvasas(Varhato(5, {H(2021, 1, {1, 2, 3, 4, 5}), H(2021, 2, {6, 7, 8, 9, 10})}), 5));
+    const auto uj = db.HuzasTomb();
+    EXPECT_FALSE(db.DialogusVege(false, {}));
+    EXPECT_EQ(db.HuzasTomb(), uj);
+    EXPECT_FALSE(db.AdatbazisModositva);
+}
+
+// Game 6: the list selects the blank row of an append (year 0) while the dialog opens. The
+// naive rule read that row as a draw of the plus-number years and asked for a plus number
+// after 2007 week 29 too.
+TEST(HuzasSzerkesztes, HatoslottoPluszSzamAVakSorKijelolesekor) {
+    HuzasAdatbazis db(6);
+    ASSERT_TRUE(db.Beolvasas(
+        Varhato(6, {H(2007, 28, {1, 2, 3, 4, 5, 6, 7}), H(2007, 29, {1, 2, 3, 4, 5, 6, 8})}), 6));
+    db.CellaKijeloles(1);
+    EXPECT_TRUE(db.PluszSzamAktiv);
+    db.BovitesKezdes();
+    db.CellaKijeloles(db.MuvRekord);
+    EXPECT_FALSE(db.PluszSzamAktiv);
+    EXPECT_TRUE(db.DialogusVege(true, H(2007, 30, {10, 11, 12, 13, 14, 15, 0})));
+    EXPECT_EQ(db.Ertek(2, 9), 0);
+    db.CellaKijeloles(2);
+    EXPECT_TRUE(db.PluszSzamAktiv) << "week 29 still had one";
+    db.CellaKijeloles(3);
+    EXPECT_FALSE(db.PluszSzamAktiv);
+}
+
 TEST(HuzasSzerkesztes, CsonkaFajlVegeFigyelmeztetEsAzEredetiMegmarad) {
     IdeiglenesMappa m;
     auto adat = Varhato(5, {H(2020, 1, {1, 2, 3, 4, 5}), H(2020, 2, {6, 7, 8, 9, 10})});
@@ -212,6 +264,22 @@ TEST(HuzasBevitel, HetekEsEvekMuveletenkent) {
     db.BovitesKezdes();
     EXPECT_EQ(KezdoKeret(Kornyezet(db, HuzasMuvelet::Bovites, db.MuvRekord, {})),
               (EvHetKeret{2019, 2019, 50, 51, 2019, 51}));
+}
+
+TEST(HuzasBevitel, DialogusAListaMellettJegyeAlatta) {
+    const Teglalap kep{0, 0, 1280, 800};
+    // A list near the right edge: the dialog goes left of it, its ticket under it.
+    auto h = BevitelElhelyezes({900, 100, 340, 400}, kep, 330, 200, 280, 330);
+    EXPECT_EQ(h.Dialogus, (Teglalap{566, 100, 330, 200}));
+    EXPECT_EQ(h.Szelveny, (Teglalap{566, 304, 280, 330}));
+    // Room on the right: there.
+    h = BevitelElhelyezes({100, 100, 340, 400}, kep, 330, 200, 280, 330);
+    EXPECT_EQ(h.Dialogus.Bal, 444);
+    // Low on the screen the pair is lifted; a ticket wider than the dialog counts.
+    h = BevitelElhelyezes({10, 600, 1200, 150}, kep, 330, 200, 400, 330);
+    EXPECT_EQ(h.Dialogus, (Teglalap{880, 266, 330, 200}));
+    EXPECT_EQ(h.Szelveny.Felso + h.Szelveny.Magassag, 800);
+    EXPECT_GT(h.Szelveny.Felso, h.Dialogus.Felso + h.Dialogus.Magassag);
 }
 
 TEST(HuzasBevitel, SzamsorokCellai) {

@@ -1,19 +1,27 @@
 #include <QApplication>
 #include <QTest>
+#include <QToolBar>
 #include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <mutex>
 
 #include "app/UAdatbazisParancsok.h"
+#include "app/UBontasParancsok.h"
+#include "app/UListaParancsok.h"
+#include "app/UNyomtatasParancsok.h"
 #include "app/UPeldaParancsok.h"
 #include "app/UVarion.h"
+#include "breakdown/UBontLista.h"
 #include "draws/HuzasImport.h"
 #include "draws/UHuzBe.h"
 #include "draws/UHuzKeresSzelveny.h"
 #include "draws/UHuzLista.h"
 #include "draws/UHuzSzama.h"
+#include "game/UFoszelveny.h"
 #include "game/USzelveny.h"
 #include "io/FajlMentes.h"
+#include "support/BontasSegito.h"
 #include "ui/draws/HuzasProgram.h"
 
 namespace varion::ui {
@@ -77,6 +85,54 @@ TEST(HuzLista, BovitesVisszavonasEsMentesiKerdesJatekValtaskor) {
     EXPECT_EQ(ujra.HuzasDb(), 4);
 }
 
+// The auxiliary ticket goes with the list and the next opening makes it for the game then
+// current; a game switch used to leave the old game's 90 numbers beside the Hatoslottó list.
+TEST(HuzLista, SegedszelvenyAJatekValtasUtanAzUjJateke) {
+    Program p;
+    p.ablak->show();
+    p.ablak->Akcio(Parancs::AdbListazas)->trigger();
+    ASSERT_NE(p.L().SegedSzelveny(), nullptr);
+    EXPECT_EQ(p.L().SegedSzelveny()->MaxSzam(), 90);
+    p.ablak->JatekValtas(6);
+    EXPECT_EQ(p.L().SegedSzelveny(), nullptr) << "hidden with the list";
+    p.ablak->Akcio(Parancs::AdbListazas)->trigger();
+    ASSERT_NE(p.L().SegedSzelveny(), nullptr);
+    EXPECT_EQ(p.L().SegedSzelveny()->MaxSzam(), 45);
+    EXPECT_TRUE(p.L().SegedSzelveny()->isVisible());
+    p.L().close();
+    EXPECT_EQ(p.L().SegedSzelveny(), nullptr);
+}
+
+// The list's print button was connected to nothing; it is the menu's "Nyomtatás...".
+TEST(HuzLista, NyomtatasGombAHuzasListatIrjaKi) {
+    Program p;
+    auto& np = *p.ablak->Nyomtatas();
+    np.VanNyomtato = [] { return true; };
+    std::vector<QUrl> megnyitva;
+    std::mutex zar;
+    np.Megnyitas = [&](const QUrl& u) {
+        std::lock_guard l(zar);
+        megnyitva.push_back(u);
+    };
+    p.ablak->Akcio(Parancs::AdbListazas)->trigger();
+    p.L().Gomb("NyomtatasGomb")->click();
+    const fs::path fajl = p.mappa.Utvonal / "huzlist.rtf";
+    ASSERT_TRUE(fs::exists(fajl));
+    const auto rtf = io::FajlBeolvasas(fajl);
+    const std::string szoveg(rtf->begin(), rtf->end());
+    EXPECT_NE(szoveg.find("Lista v"), std::string::npos);
+    for (int i = 0; i < 100; ++i) {
+        {
+            std::lock_guard l(zar);
+            if (!megnyitva.empty()) break;
+        }
+        QTest::qWait(20);
+    }
+    std::lock_guard l(zar);
+    ASSERT_EQ(megnyitva.size(), 1u);
+    EXPECT_EQ(megnyitva[0].toLocalFile().toStdString(), fajl.string());
+}
+
 TEST(HuzLista, UresAdatbazisbolIsBovithetoAMaiHettel) {
     Program p("");
     p.ablak->Akcio(Parancs::AdbListazas)->trigger();
@@ -93,7 +149,16 @@ TEST(HuzLista, UresAdatbazisbolIsBovithetoAMaiHettel) {
 
 TEST(HuzLista, KeresesEsTartomanyDialogus) {
     Program p;
+    EXPECT_EQ(p.L().KeresGomb(KeresIrany::Elozo)->toolTip(), QStringLiteral("Előző találat."));
+    EXPECT_EQ(p.L().KeresGomb(KeresIrany::Utolso)->toolTip(),
+              QStringLiteral("Ugrás az utolsó találatra."));
     p.ablak->Akcio(Parancs::Kereses)->trigger();
+    // Search mode: the list's own commands are off and say nothing.
+    EXPECT_FALSE(p.L().Gomb("BovitesGomb")->isEnabled());
+    EXPECT_TRUE(p.L().Gomb("BovitesGomb")->toolTip().isEmpty());
+    EXPECT_TRUE(p.L().Gomb("VisszaGomb")->toolTip().isEmpty());
+    EXPECT_TRUE(p.L().Gomb("NyomtatasGomb")->isEnabled());
+    EXPECT_FALSE(p.L().Gomb("NyomtatasGomb")->toolTip().isEmpty());
     auto* k = p.A().Kereses();
     ASSERT_NE(k, nullptr);
     for (int n : {1, 2, 3, 4, 5}) k->Jeloles(n);
@@ -112,6 +177,12 @@ TEST(HuzLista, KeresesEsTartomanyDialogus) {
     d.Elokeszites(TartomanyFajta::Kereses);
     d.show();
     EXPECT_EQ(d.Cim()->text(), QStringLiteral("Számsor keresése az adatbázisban"));
+    // Unticking "Minden húzás" over the whole database leaves it unticked.
+    ASSERT_TRUE(d.MindHuzBox()->isChecked());
+    d.MindHuzBox()->click();
+    EXPECT_FALSE(d.MindHuzBox()->isChecked());
+    d.MindHuzBox()->click();
+    EXPECT_TRUE(d.MindHuzBox()->isChecked());
     d.UtolsoHuzBe()->setText(QStringLiteral("2"));
     p.u.Var(ParameterHiba);
     d.ElsoHuzBe()->setText(QStringLiteral("0"));
@@ -124,6 +195,37 @@ TEST(HuzLista, KeresesEsTartomanyDialogus) {
     EXPECT_EQ(k->Szamlalo().Db, (std::array<int, 4>{0, 0, 1, 1}));
     p.L().KeresGomb(KeresIrany::Utolso)->click();
     EXPECT_EQ(p.L().Allapot().KijeloltHuzas, 2);
+    p.A().KeresesBezaras();
+    EXPECT_TRUE(p.L().Gomb("BovitesGomb")->isEnabled());
+    EXPECT_EQ(p.L().Gomb("BovitesGomb")->toolTip(),
+              QStringLiteral("Új húzás hozzáadása az adatbázishoz."));
+}
+
+// "Keresés..." of the breakdown list searches the selected variation among the draws.
+TEST(HuzLista, KeresesABontasListajabol) {
+    Program p;
+    auto& sz = p.ablak->Foszelveny()->Szelveny();
+    for (int n : {1, 2, 3, 4, 6, 11})
+        QTest::mouseClick(sz.CellaTer(), Qt::LeftButton, {}, sz.CellaKozep(n));
+    const auto& szamok = p.ablak->Foszelveny()->Foszelveny().Szamok();
+    ASSERT_TRUE(teszt::Bontas(p.ablak->Bontas(), p.u, 5, szamok.JeloltSzamok(), nullptr,
+                              szamok.FixSzamok()));
+    p.ablak->BontasParancsai().VanNincsBontas(true);
+    p.ablak->ParancsokSzinkron();
+    p.ablak->Akcio(Parancs::BontListazas)->trigger();
+    auto& bl = p.ablak->ListaParancsok()->Lista();
+    ASSERT_TRUE(bl.isVisible());
+    bl.Kivalaszt(0);
+    const auto valasztott = bl.KivalasztottSzamsor();
+    ASSERT_EQ(valasztott.size(), 5u);
+    auto* g = bl.ParancsGomb(Parancs::Kereses);
+    ASSERT_TRUE(g->isEnabled());
+    g->click();
+    auto* k = p.A().Kereses();
+    ASSERT_NE(k, nullptr);
+    EXPECT_EQ(k->Keresett().Szamok, valasztott);
+    EXPECT_TRUE(p.L().isVisible());
+    EXPECT_EQ(p.L().Mod(), ListaMod::Kereses);
 }
 
 TEST(HuzLista, ImportFajlbolEgyVisszavonhatoLepes) {
@@ -154,6 +256,10 @@ TEST(HuzLista, PeldaModbanCsakAPeldabontasGombjaLathato) {
     EXPECT_EQ(g->text(), QStringLiteral("  Példabontás készítése   "));
     for (const char* n : {"BovitesGomb", "TorlesGomb", "VisszaGomb", "KeresesGomb", "ToolButton4"})
         EXPECT_FALSE(p.L().Gomb(n)->isVisible()) << n;
+    // No separator comes back with a selection either.
+    for (const QAction* a : p.L().findChild<QToolBar*>()->actions())
+        EXPECT_EQ(a->isVisible(), a->objectName() == QStringLiteral("ProbabontasGombAkcio"))
+            << a->objectName().toStdString();
     int huzas = 0, oszlop = 0;
     // Only what the list tells; the main window's example command would start a breakdown.
     QObject::disconnect(&p.L(), &THuzLista::Peldabontas, p.ablak->PeldaParancsok(), nullptr);

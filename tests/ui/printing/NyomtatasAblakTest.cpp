@@ -15,6 +15,7 @@
 #include <atomic>
 #include <fstream>
 
+#include "app/UUzenetAblak.h"
 #include "breakdown/UInfo.h"
 #include "printing/UNyomtOpc.h"
 #include "printing/URiportKiadas.h"
@@ -169,6 +170,64 @@ TEST(RiportKiadas, NoPrinterBusyFileAndTheHandOver) {
     std::ifstream f(m / "bontlist.rtf");
     const std::string rtf((std::istreambuf_iterator<char>(f)), {});
     EXPECT_NE(rtf.find("{\\b Els\\u337\\'f5 sor}\\par"), std::string::npos);
+    EXPECT_TRUE(u.ElfogyottAForgatokonyv());
+}
+
+// What the waiting notice said each time it came up.
+struct Varakozasok : QObject {
+    ui::TUzenetAblak& Ablak;
+    std::vector<std::string> Szovegek;
+    explicit Varakozasok(ui::TUzenetAblak& a) : Ablak(a) { a.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Show) Szovegek.push_back(Ablak.Info()->text().toStdString());
+        return false;
+    }
+};
+
+// The report and the slips are made under the waiting notice; a report that cannot be
+// printed is not made at all.
+TEST(RiportKiadas, WaitingNoticeWhileTheReportAndTheSlipsAreMade) {
+    QWidget fo;
+    fo.show();
+    ui::TUzenetAblak toast(&fo);
+    Varakozasok v(toast);
+    teszt::IdeiglenesMappa m;
+    RogzitoUzenetek u;
+    int epitve = 0;
+    const auto epites = [&] {
+        ++epitve;
+        EXPECT_TRUE(toast.isVisible());
+        return Riport{{"Lista vége."}};
+    };
+    const ui::Megnyito megnyito = [](const QUrl&) {};
+    u.Var(HibaUzenet, "Nincs alapértelmezett nyomtató!");
+    EXPECT_FALSE(ui::RiportKiadas(
+        epites, 8, m / "huzlist.rtf", u, megnyito, [] { return false; }, &toast));
+    EXPECT_EQ(epitve, 0);
+    EXPECT_TRUE(ui::RiportKiadas(
+        epites, 8, m / "huzlist.rtf", u, megnyito, [] { return true; }, &toast));
+    EXPECT_EQ(epitve, 1);
+    EXPECT_FALSE(toast.isVisible());
+    EXPECT_EQ(v.Szovegek, (std::vector<std::string>{"Nyomtatási állomány elkészítése."}));
+
+    TBontas b;
+    Tizenharom(b);
+    QPrinter p(QPrinter::HighResolution);
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setPageSize(QPageSize(QPageSize::A4));
+    p.setOutputFileName(QString::fromStdString((m / "szelvenyek.pdf").string()));
+    ui::TNyomtOpc d(nullptr, p, u);
+    d.VanNyomtato = [] { return true; };
+    d.Varakozas = &toast;
+    BontasRiportAdatok a;
+    a.Bontas = &b;
+    QTimer::singleShot(0, &d, [&] {
+        d.TesztGomb()->click();
+        d.reject();
+    });
+    d.Start(a);
+    EXPECT_FALSE(toast.isVisible());
+    EXPECT_EQ(v.Szovegek.back(), "Nyomtatási állományok elkészítése.");
     EXPECT_TRUE(u.ElfogyottAForgatokonyv());
 }
 
