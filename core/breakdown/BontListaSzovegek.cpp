@@ -31,11 +31,11 @@ bool PeldaEllenorzesFelirat(std::string_view f) {
 }
 
 std::string ListaFelirat(bool pelda) {
-    return Elotag(pelda) + " listája";
+    return pelda ? "  Példabontás listája" : "  Bontás listája";
 }
 
 std::string SegedSzelvenyFelirat(bool pelda) {
-    return Elotag(pelda) + " szelvénye";
+    return pelda ? "  Példabontás szelvénye" : "  Bontás szelvénye";
 }
 
 std::string SegedSzelvenyFelirat(bool pelda, std::int32_t sor) {
@@ -43,7 +43,7 @@ std::string SegedSzelvenyFelirat(bool pelda, std::int32_t sor) {
 }
 
 std::string EllenorzesFelirat(bool pelda) {
-    return Elotag(pelda) + " ellenőrzés";
+    return pelda ? "  Példabontás ellenőrzés" : "  Bontás ellenőrzés";
 }
 
 std::string Jobbra(std::int64_t ertek, int szelesseg) {

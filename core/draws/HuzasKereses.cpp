@@ -199,20 +199,28 @@ KeresHely Kereses(const HuzasMaszkok& m, Tartomany t, const KeresettSor& k, Kere
 }
 
 KeresGombSugok KeresSugok(KeresTalalat c, bool elore, bool vissza) {
-    const bool mind = c.MindenBejegyzes;
-    const std::string n = mind ? "n" : c.Min == -1 ? "5+1" : std::to_string(c.Min);
-    const std::string ra = mind ? "számsorra. " : "számsorára. ";
     KeresGombSugok s;
+    if (c.MindenBejegyzes) {
+        // With every hit class the hints name the count as a plain "n".
+        s.Kovetkezo = elore ? " Ugrás a következő n találatos számsorra. "
+                            : " Az utolsó n találatos számsor van kiválasztva. ";
+        s.Utolso = elore ? " Ugrás az utolsó n találatos számsorra. " : s.Kovetkezo;
+        s.Elozo = vissza ? " Ugrás az előző n találatos számsorra. "
+                         : " Az első n találatos számsor van kiválasztva. ";
+        s.Elso = vissza ? " Ugrás az első n találatos számsorra. " : s.Elozo;
+        return s;
+    }
+    const std::string n = c.Min == -1 ? "5+1" : std::to_string(c.Min);
+    const std::string ra = " találatos számsorára. ";
     if (elore) {
-        s.Kovetkezo = mind ? " Ugrás a következő n találatos számsorra. "
-                           : " Ugrás a következő " + n + " találatos számsorra. ";
-        s.Utolso = " Ugrás az utolsó " + n + " találatos " + ra;
+        s.Kovetkezo = " Ugrás a következő " + n + " találatos számsorra. ";
+        s.Utolso = " Ugrás az utolsó " + n + ra;
     } else {
         s.Kovetkezo = s.Utolso = " Az utolsó " + n + " találatos számsor van kiválasztva. ";
     }
     if (vissza) {
-        s.Elozo = " Ugrás az előző " + n + " találatos " + ra;
-        s.Elso = " Ugrás az első " + n + " találatos " + ra;
+        s.Elozo = " Ugrás az előző " + n + ra;
+        s.Elso = " Ugrás az első " + n + ra;
     } else {
         s.Elozo = s.Elso = " Az első " + n + " találatos számsor van kiválasztva. ";
     }

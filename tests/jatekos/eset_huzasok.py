@@ -17,6 +17,7 @@ from jatekos import (
     gyerekek,
     kattint,
     keres,
+    lathato,
     nev,
     szam,
     szelveny_e,
@@ -222,9 +223,24 @@ def eset_kilepes_mentetlen_huzassal_sikertelen_mentes_nyitva_tart():
         uzenet(p, "Jóváhagyás kérése", "Biztos kilép a programból?", "Igen")
         uzenet(p, "Figyelmeztetés!", "Menti a módosításokat?", "Igen")
         uzenet(p, "Információ", "Adatbázis elmentve.", "OK")
-        p.nincs_ablak(nev(p.foablak).strip())
+        p.kilep(5)
 
     with Program() as p:
         lista_nyitas(p)
         var(lambda: huzasok_szama(p) == elotte + 1, "újraindítás után is megvan")
         assert utolso_huzas(p)[3:8] == ["11", "22", "33", "44", "55"], utolso_huzas(p)
+
+
+def eset_kilepes_a_lebego_ablakokkal_egyutt_veget_er():
+    with Program() as p:
+        lista = lista_nyitas(p)
+        kattint(p.foablak)
+        billentyu("alt+F4")
+        uzenet(p, "Jóváhagyás kérése", "Biztos kilép a programból?", "Nem")
+        assert p.el(), "a program nyitva marad"
+        assert lathato(lista) and lathato(p.foablak), "a lista és a főablak is marad"
+
+        kattint(p.foablak)
+        billentyu("alt+F4")
+        uzenet(p, "Jóváhagyás kérése", "Biztos kilép a programból?", "Igen")
+        p.kilep(5)

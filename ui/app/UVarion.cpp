@@ -499,6 +499,10 @@ void TFoablak::closeEvent(QCloseEvent* e) {
         BeallitasIras(programKonyvtar_ / std::string(BeallitasFajlNev), beall_,
                       JatekKonyvtar().string(), u_);
     FeltetelekTorlese();
+    // The floating windows go with the main window. A ticket refuses to be closed, and a
+    // visible one would keep the application from quitting once the main window is gone.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != this && w->isVisible()) w->hide();
     e->accept();
 }
 

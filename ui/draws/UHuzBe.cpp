@@ -40,6 +40,8 @@ THuzBe::THuzBe(QWidget* foablak, HuzasAdatbazis& db, Uzenetek& u, const SzelvSzi
     const QDate ma = QDate::currentDate();
     Ma = {ma.year(), ma.weekNumber()};
     setWindowModality(Qt::ApplicationModal);
+    // Each opening names its operation; this caption stands only until the first.
+    setWindowTitle(QStringLiteral("  Adatbázis módosítása"));
     ev_ = new QSpinBox(this);
     ev_->setObjectName(QStringLiteral("EvBe"));
     het_ = new QSpinBox(this);

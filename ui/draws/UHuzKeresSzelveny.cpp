@@ -74,7 +74,7 @@ void THuzKeresSzelveny::Megjelenites() {
         c.Emelt = c.Felkover = true;
         c.Hatter = SzelvBejegyzes::Kijelolt;
         c.SzovegSzin = SzelvBejegyzes::KijeloltSzam;
-        c.Sugo = QStringLiteral("Keresett szám.");
+        c.Sugo = QStringLiteral(" Keresett szám. ");
         s.SetCella(n, c);
     }
     if (k_.Plusz > 0) {
@@ -82,7 +82,7 @@ void THuzKeresSzelveny::Megjelenites() {
         c.Emelt = c.Felkover = true;
         c.Hatter = SzelvBejegyzes::Kijelolt;
         c.SzovegSzin = SzelvBejegyzes::PluszSzam;
-        c.Sugo = QStringLiteral("Keresett plusz szám.");
+        c.Sugo = QStringLiteral(" Keresett plusz szám. ");
         s.SetCella(k_.Plusz, c);
     }
     const int n = db_.HuzasDb();

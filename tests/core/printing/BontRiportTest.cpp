@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "printing/BontRiport.h"
+#include "printing/Feltetelleiras.h"
 #include "support/BontasSegito.h"
 #include "support/RogzitoUzenetek.h"
 
@@ -170,6 +171,80 @@ TEST(BontRiport, ConditionBlocksInTheirOrder) {
     EXPECT_EQ(
         std::vector<std::string>(s.begin() + 4, s.begin() + 4 + static_cast<long>(vart.size())),
         vart);
+}
+
+// The other wording of each block: variable ratios, one or several repeating, the sought
+// ratio over every draw, ranges of twins and mirror pairs.
+TEST(BontRiport, ConditionBlocksOtherWording) {
+    FeltetelAdatok f;
+    f.MobBe = 1;
+    f.MobSzamai = 4;
+    f.MobTalalatMax = 2;
+    f.FixBe = 1;
+    f.FixSzamai = 3;
+    f.FixTalalatMax = 1;
+    f.SzcsParosBe = 1;
+    f.SzcsParosTipus = 0;
+    f.SzcsIsmetBe = 1;
+    f.SzcsIsmetEgy = 1;
+    f.SzcsIsmet = f.SzcsIsmetMax = 2;
+    f.TalArBe = 1;
+    f.TalArKeresett = 1;
+    f.TalArTalalat = f.TalArTalalatMax = 2;
+    f.TalArHuzasok = 1;
+    f.SzvParosBe = 1;
+    f.SzvParosTipus = 1;
+    f.SzvIsmetBe = 1;
+    f.SzvIsmet = 1;
+    f.SzvIsmetMax = 3;
+    f.IkerszamBe = 1;
+    f.Ikerszam = 0;
+    f.IkerszamMax = 2;
+    f.TukorszamBe = 1;
+    f.Tukorszam = f.TukorszamMax = 1;
+    std::vector<std::string> s;
+    FeltetelSorok(s, f, true, {1, 40}, 40);
+    const std::vector<std::string> vart{
+        "  Mobil számcsoportok feltétel.",
+        "            A mobil számcsoportok számainak mennyisége 4",
+        "              - egy számcsoporton belül, szelvényenként legfeljebb 2 találat lehet.",
+        "",
+        "  Fix számcsoportok feltétel.",
+        "            A fix számcsoportok számainak mennyisége 3",
+        "              - egy számcsoporton belül, szelvényenként legfeljebb 1 találat lehet.",
+        "",
+        "  Számcsoport páros/páratlan aránya feltétel.",
+        "            A páros-páratlan számcsoportok eloszlásának aránya szerint:",
+        "              - változó arányban, több páratlan számcsoport lehet egy szelvényen.",
+        "",
+        "  Számcsoport ismétlődés feltétel.",
+        "            Egy számcsoport ismétlődhet a szelvényeken, pontosan 2 esetben.",
+        "",
+        "  Találati arány feltétel.",
+        "            Keresett találati arány alkalmazása:",
+        "              - minden sorsolás nyerőszámait figyelembe véve.",
+        "                pontosan 2 találat esetén kiválogatva",
+        "              - a bontás listája, a húzások adatbázisa alapján készült",
+        "",
+        "  Számvégződés páros/páratlan arány feltétel.",
+        "            A páros-páratlan számvégződések eloszlásának aránya szerint",
+        "              - változó arányban, több páros számvégződés lehet egy szelvényen.",
+        "",
+        "  Számvégződés ismétlődés feltétel.",
+        "            Több számvégződés ismétlődhet a szelvényeken, minimum 1, maximum 3 esetben.",
+        "",
+        "  Ikerszám feltétel.",
+        "            Egy szelvényen minimum 0, maximum 2 darab ikerszám szerepelhet.",
+        "",
+        "  Tükörszám feltétel.",
+        "            Egy szelvényen, pontosan 1 darab tükörszám pár szerepelhet.",
+        "",
+    };
+    EXPECT_EQ(s, vart);
+
+    s.clear();
+    FeltetelSorok(s, f, false, {1, 40}, 40);
+    EXPECT_EQ(s, std::vector<std::string>{"  Nincs kijelölt feltétel."});
 }
 
 // A breakdown made from the draw database counts nothing per number: without the skip

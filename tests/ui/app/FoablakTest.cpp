@@ -262,6 +262,31 @@ TEST(Foablak, KilepesKerdeseEsSugo) {
     EXPECT_TRUE(p.ablak->close());
 }
 
+// A ticket refuses to close, so a quit that hid only the main window left the tickets and the
+// lists on screen and the application running.
+TEST(Foablak, ElfogadottKilepesMindenAblakotElrejt) {
+    Program p;
+    ASSERT_TRUE(p.Indit());
+    p.ablak->show();
+    p.Parancs(Parancs::AdbListazas);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return p.F().Szelveny().isVisible(); }));
+    const auto lathatok = [] {
+        int n = 0;
+        for (QWidget* w : QApplication::topLevelWidgets()) n += w->isVisible();
+        return n;
+    };
+    const int elotte = lathatok();
+    ASSERT_GE(elotte, 3); // the main window, its ticket and the draw list
+
+    p.u.Var(UzenetTipus::JovahagyasKeres, "Biztos kilép a programból?", false);
+    EXPECT_FALSE(p.ablak->close());
+    EXPECT_EQ(lathatok(), elotte);
+
+    p.u.Var(UzenetTipus::JovahagyasKeres, "Biztos kilép a programból?", true);
+    EXPECT_TRUE(p.ablak->close());
+    EXPECT_EQ(lathatok(), 0);
+}
+
 TEST(Foablak, KeszBontasKerdeseEsMentese) {
     Program p;
     ASSERT_TRUE(p.Indit());

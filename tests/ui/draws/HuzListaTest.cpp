@@ -163,6 +163,8 @@ TEST(HuzLista, KeresesEsTartomanyDialogus) {
     ASSERT_NE(k, nullptr);
     for (int n : {1, 2, 3, 4, 5}) k->Jeloles(n);
     EXPECT_EQ(k->Szamlalo().Db, (std::array<int, 4>{0, 0, 1, 1}));
+    // The status line shows a cell's hint as it stands, framed by blanks like every hint.
+    EXPECT_EQ(k->Szelveny().GetCella(3).Sugo, QStringLiteral(" Keresett szám. "));
     ASSERT_TRUE(p.L().KeresPanelObj()->isVisible());
     EXPECT_EQ(p.L().KeresBox()->count(), 3);
     EXPECT_EQ(p.L().Allapot().KijeloltHuzas, 1) << "the first hit";
