@@ -12,7 +12,7 @@ import time
 
 import pyatspi
 
-ALAP_VARAKOZAS = 15.0
+ALAP_VARAKOZAS = 30.0
 
 
 class JatekosHiba(AssertionError):
@@ -139,6 +139,35 @@ def kiir(obj, melyseg=6, behuzas=0):
     return "\n".join(sorok)
 
 
+# --- focus ------------------------------------------------------------------------------
+# The focused-state of an object can lag (a tab widget reports focus while its child holds
+# it), so the focus is followed by the events a screen reader follows.
+
+_fokusz = {"figyel": False, "utolso": None}
+
+
+def _fokusz_valtozas(e):
+    if e.detail1 == 1:
+        _fokusz["utolso"] = e.source
+
+
+def fokusz_esemeny(varakozas=0.15):
+    """Delivers the pending accessibility events, then returns the last focused object."""
+    from gi.repository import GLib
+
+    if not _fokusz["figyel"]:
+        pyatspi.Registry.registerEventListener(_fokusz_valtozas, "object:state-changed:focused")
+        _fokusz["figyel"] = True
+    ctx = GLib.MainContext.default()
+    hatarido = time.monotonic() + varakozas
+    while True:
+        while ctx.pending():
+            ctx.iteration(False)
+        if time.monotonic() > hatarido:
+            return _fokusz["utolso"]
+        time.sleep(0.02)
+
+
 # --- input -------------------------------------------------------------------------------
 
 
@@ -213,6 +242,7 @@ class Program:
             stdout=open(fajl("varion.stdout"), "w"),
             stderr=open(fajl("varion.stderr"), "w"),
         )
+        fokusz_esemeny(0)
         self.app = var(self._alkalmazas, "a program megjelenik az AT-SPI-n", 40)
         self.foablak = var(
             lambda: next((w for w in gyerekek(self.app) if lathato(w) and "Varion" in nev(w)), None),
@@ -281,27 +311,28 @@ class Program:
         return next((w for w in self.ablakok() if allapot(w, pyatspi.STATE_ACTIVE)), None)
 
     def fokusz(self, ablak=None):
-        """The object holding the keyboard focus (in ablak, or in any window), or None."""
-        for w in [ablak] if ablak is not None else self.ablakok():
-            for o in bejar(w):
-                if o is not w and allapot(o, pyatspi.STATE_FOCUSED):
-                    return o
-        return None
+        """The object that took the keyboard focus last, as the focus events report it."""
+        return fokusz_esemeny()
 
     def tab_kor(self, ablak, max_lepes=80):
-        """Presses Tab until the focus comes round to where it started; returns the objects
-        that held the focus, in order."""
+        """Presses Tab until the focus comes round to where it started (or stays, in a window
+        with one control); returns the objects that held the focus, in order."""
         latott, kulcsok = [], []
+        elozo = fokusz_esemeny()
         for _ in range(max_lepes):
-            elozo = kulcsok[-1] if kulcsok else None
             billentyu("Tab")
-            f = var(lambda: (lambda o: o if o is not None and azonosito(o) != elozo else None)(self.fokusz(ablak)),
-                    f"a Tab továbbviszi a fókuszt a(z) {nev(ablak)!r} ablakban", 5)
+            hatarido = time.monotonic() + 2
+            f = fokusz_esemeny()
+            while f is elozo and time.monotonic() < hatarido:
+                f = fokusz_esemeny()
+            if f is None:
+                raise JatekosHiba(f"a(z) {nev(ablak)!r} ablakban semmi sem kap fókuszt")
             k = azonosito(f)
             if k in kulcsok:
                 return latott
             kulcsok.append(k)
             latott.append(f)
+            elozo = f
         raise JatekosHiba(f"a fókusz {max_lepes} Tab után sem ért körbe")
 
 

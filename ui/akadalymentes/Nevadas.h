@@ -1,7 +1,8 @@
 // Every control gets an accessible name: a control that shows no text of its own (an
 // icon-only button, an edit without a label) takes its hint's text. One application-wide
 // filter does it, so no window has to remember it. The same filter lets Tab reach the tool
-// buttons of every toolbar.
+// buttons of every toolbar, Enter presses the focused button, Esc closes a tool window and
+// Ctrl+F6 moves to the next window, F10 opens the menus.
 #pragma once
 
 #include <QObject>

@@ -130,7 +130,14 @@ namespace {
 QAccessibleInterface* Gyar(const QString& osztaly, QObject* o) {
     if (osztaly == QLatin1String("varion::ui::TCellaTer"))
         return new SzelvenyAkadalymentes(static_cast<TCellaTer*>(o));
-    return RacsGyar(osztaly, o);
+    if (QAccessibleInterface* racs = RacsGyar(osztaly, o)) return racs;
+    // Our floating windows built on a plain widget (the tickets, the lists) are windows to a
+    // screen reader, as the dialogs are, not anonymous panels.
+    if (osztaly.startsWith(QLatin1String("varion::ui::")) && o->isWidgetType() &&
+        o->metaObject()->superClass() == &QWidget::staticMetaObject &&
+        static_cast<QWidget*>(o)->isWindow())
+        return new QAccessibleWidget(static_cast<QWidget*>(o), QAccessible::Window);
+    return nullptr;
 }
 
 } // namespace

@@ -207,4 +207,9 @@ void THuzBe::closeEvent(QCloseEvent* e) {
     QDialog::closeEvent(e);
 }
 
+void THuzBe::reject() {
+    Vege(false);
+    QDialog::reject();
+}
+
 } // namespace varion::ui

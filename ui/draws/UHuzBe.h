@@ -50,6 +50,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void reject() override; // Esc ends the entry as "Mégse" does
 
 private:
     void Keret(const EvHetKeret& k);

@@ -69,8 +69,11 @@ void TCellaTer::keyPressEvent(QKeyEvent* e) {
         e->accept();
         return;
     }
-    // Any other key drops the typed digits and goes on to the window.
-    GepeltTorles();
+    // Any other key drops the typed digits and goes on to the window; a modifier alone
+    // keeps them, as it comes before Shift+Enter or Ctrl+Enter.
+    const bool modosito = k == Qt::Key_Shift || k == Qt::Key_Control || k == Qt::Key_Alt ||
+                          k == Qt::Key_Meta || k == Qt::Key_AltGr;
+    if (!modosito) GepeltTorles();
     QWidget::keyPressEvent(e);
 }
 

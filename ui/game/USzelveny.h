@@ -83,6 +83,11 @@ public:
     int Oszlopok() const { return meretek_.Oszlopok; }
     const SzelvenyMeretek& Meretek() const { return meretek_; }
     int MaxSzam() const { return meretek_.MaxSzam; }
+    // The auxiliary tickets beside a list follow the list; they do not take the keyboard
+    // when they appear.
+    bool Kisero() const {
+        return fajta_ == SzelvFajta::BontasLista || fajta_ == SzelvFajta::HuzasLista;
+    }
 
     void SetCella(int n, const CellaKep& kep);
     // A left click on number n with these keys held, whether from the mouse, typed on the
