@@ -1,0 +1,130 @@
+"""Breakdowns with conditions, deleted, backed up and checked, the way a player does it: the
+numbers clicked on the main ticket, the conditions ticked with the mouse, the menus by keyboard,
+the results read from the windows and from the folder of the program."""
+
+import itertools
+import os
+
+import pyatspi
+
+from eset_billentyuzet import ablakra, fokuszba, menupont
+from jatekos import (
+    Program,
+    billentyu,
+    cimke_szovegek,
+    egy,
+    engedelyezett,
+    fajl,
+    jelolt_szamok,
+    kattint,
+    keres,
+    szamokra_kattint,
+    var,
+    xdotool,
+)
+
+FOABLAK = "Varion  -  Ötöslottó"
+# Five even numbers and four odd ones: of the 126 variations 81 hold more even numbers.
+PAROS_TOBBSEG = [2, 4, 6, 8, 10, 1, 3, 5, 7]
+
+
+def begepel(p, szamok):
+    fo = p.ablak("Főszelvény")
+    szamokra_kattint(fo, szamok)
+    var(lambda: jelolt_szamok(fo) == sorted(szamok), f"jelölve: {sorted(szamok)}")
+    return fo
+
+
+def igen(p):
+    """Yes to the question, by keyboard: an information window kept on top may cover it."""
+    kerdes = p.ablak("Jóváhagyás kérése")
+    var(lambda: kerdes.getState().contains(pyatspi.STATE_ACTIVE), "a kérdés aktív", 10)
+    fokuszba("Igen")
+    billentyu("Return")
+    p.nincs_ablak("Jóváhagyás kérése")
+
+
+def paros_tobb(p):
+    """Conditions: the parity of the numbers, "Több" of the even kind."""
+    billentyu("ctrl+f")
+    felt = p.ablak("Feltételek kijelölése")
+    kattint(egy(felt, "Számvégződés", "page tab"))
+    doboz = egy(felt, "Páros-páratlan", "check box")
+    # The box's extents take in its panel; its own square is at the top left.
+    x, y, _, _ = doboz.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    xdotool("mousemove", "--sync", x + 8, y + 8)
+    xdotool("click", 1)
+    var(lambda: doboz.getState().contains(pyatspi.STATE_CHECKED), "a páros-páratlan bejelölve")
+    tobb = egy(doboz, "Több", "radio button", feltetel=lambda o: o.parent.childCount == 2
+               and o.parent.getChildAtIndex(0).name == "Fix")
+    kattint(tobb)
+    return felt
+
+
+def bontas_szama(p, ablak_=None):
+    bontas = p.ablak("Bontás készítése", 60)
+    return bontas, var(
+        lambda: next((s for s in cimke_szovegek(bontas) if s.endswith("szelvény szükséges a játékhoz.")
+                      and not s.startswith("0 ")), None),
+        "a bontás elkészül", 120)
+
+
+def tobbseg_vart(szamok, jatek=5):
+    """Variations with more even numbers than odd ones, counted here."""
+    return sum(1 for v in itertools.combinations(szamok, jatek) if sum(n % 2 == 0 for n in v) * 2 > jatek)
+
+
+def eset_paros_tobb_a_tobbseg_szerint_bont():
+    vart = tobbseg_vart(PAROS_TOBBSEG)
+    assert vart == 81
+    with Program() as p:
+        begepel(p, PAROS_TOBBSEG)
+        felt = paros_tobb(p)
+        kattint(egy(felt, "Bontás", "push button"))
+        bontas, szoveg = bontas_szama(p)
+        # The minimum of "Több" was once taken from the hidden edit, whose range follows the
+        # marked numbers, instead of K div 2: the count then missed or overshot the majority.
+        assert szoveg == f"{vart} db szelvény szükséges a játékhoz.", szoveg
+
+
+def eset_torles_mind_bontassal_elobb_ment():
+    with Program() as p:
+        begepel(p, PAROS_TOBBSEG)
+        felt = paros_tobb(p)
+        kattint(egy(felt, "Bontás", "push button"))
+        bontas, _ = bontas_szama(p)
+        kattint(egy(bontas, "Kilépés", "push button", 120))
+        p.nincs_ablak("Bontás készítése")
+        mentes = fajl("back5.tip")
+        assert not os.path.exists(mentes), "még nincs mentés"
+        # With a breakdown made, the conditions open as a list to read.
+        billentyu("ctrl+f")
+        felt = p.ablak("Beállított feltételek listája")
+        kattint(egy(felt, "Törlés mind", "push button"))
+        igen(p)
+        # The ticket with its conditions goes to the backup before anything is deleted.
+        var(lambda: os.path.exists(mentes) and os.path.getsize(mentes) > 0, "back5.tip megvan")
+        var(lambda: not keres(p.ablak("Feltételek kijelölése"), "Páros-páratlan", "check box",
+                              feltetel=lambda o: o.getState().contains(pyatspi.STATE_CHECKED)),
+            "a feltételek törölve")
+
+
+def eset_bontas_torlese_utan_ujra_indithato():
+    with Program() as p:
+        begepel(p, [3, 17, 25, 41, 52, 66, 70])
+        billentyu("ctrl+b")
+        bontas, szoveg = bontas_szama(p)
+        assert szoveg == "21 db szelvény szükséges a játékhoz.", szoveg
+        kattint(egy(bontas, "Kilépés", "push button", 120))
+        p.nincs_ablak("Bontás készítése")
+        billentyu("ctrl+i")
+        p.ablak("Információk a bontásról")
+        ablakra(p, FOABLAK)
+        menupont(p, "Bontás", "Törlés")
+        igen(p)
+        p.nincs_ablak("Információk a bontásról")
+        start = egy(p.foablak, "Start", "push button")
+        var(lambda: engedelyezett(start), "a Start újra engedélyezett")
+        kattint(start)
+        bontas, szoveg = bontas_szama(p)
+        assert szoveg == "21 db szelvény szükséges a játékhoz.", szoveg
