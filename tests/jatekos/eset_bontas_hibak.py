@@ -4,25 +4,25 @@ the results read from the windows and from the folder of the program."""
 
 import itertools
 import os
-import time
 import subprocess
+import time
 
 import pyatspi
 
 from eset_billentyuzet import ablakra, fokuszba, menupont
 from jatekos import (
-    bejar,
-    gepel,
-    nev,
     Program,
+    bejar,
     billentyu,
     cimke_szovegek,
     egy,
     engedelyezett,
     fajl,
+    gepel,
     jelolt_szamok,
     kattint,
     keres,
+    nev,
     szamokra_kattint,
     var,
     xdotool,
@@ -67,7 +67,8 @@ def paros_tobb(p):
     return felt
 
 
-def bontas_szama(p, ablak_=None):
+def bontas_szama(p):
+    """The breakdown window and its finished ticket count."""
     bontas = p.ablak("Bontás készítése", 60)
     return bontas, var(
         lambda: next((s for s in cimke_szovegek(bontas) if s.endswith("szelvény szükséges a játékhoz.")
