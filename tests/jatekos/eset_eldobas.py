@@ -12,7 +12,6 @@ from jatekos import (
     gepel,
     kattint,
     keres,
-    nev,
     szam,
     szamokra_kattint,
     tabla,

@@ -3,7 +3,6 @@ read over AT-SPI and checked against the real history counted here, the charts o
 
 import math
 import os
-import re
 
 from jatekos import (
     Program,
