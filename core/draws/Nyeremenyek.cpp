@@ -151,6 +151,8 @@ std::expected<NyeremenyTar, std::string> NyeremenyTar::Beolvasas(std::span<const
                 static_cast<std::uint32_t>(also));
         }
         if (o.Hibas()) return hiba("csonka állomány", r + 1);
+        // The byte after the week is always written as 0: anything else is not our record.
+        if (nulla != 0) return hiba("hibás rekord", r + 1);
         if (const auto e = NyeremenyHiba(jatek, h); !e.empty()) return hiba(e, r + 1);
         if (!t.huzasok_.empty() && Kulcs(t.huzasok_.back()) >= Kulcs(h))
             return hiba("rossz sorrend", r + 1);
