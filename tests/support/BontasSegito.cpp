@@ -39,4 +39,17 @@ FeltetelKeszlet Keszlet(const FeltetelAdatok& a, const Szamsor& jelolt, int jate
     return f;
 }
 
+FedesBeallitas Beall(int n, int k, int e, std::uint64_t mag, std::chrono::milliseconds ido,
+                     std::uint64_t korok, int szalak) {
+    FedesBeallitas b;
+    b.N = n;
+    b.K = k;
+    b.Hibapont = e;
+    b.Mag = mag;
+    b.Idokeret = ido;
+    b.LepesKorlat = korok;
+    b.Szalak = szalak;
+    return b;
+}
+
 } // namespace varion::teszt

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
+#include "breakdown/OptimalisFedes.h"
 #include "breakdown/UBontas.h"
 #include "conditions/Feltetelek.h"
 
@@ -23,5 +25,9 @@ SorLista Sorok(const std::vector<std::array<std::uint8_t, 8>>& v, int k);
 
 // A condition set for `jelolt` with markers built and `FeltetelJelzo` from the flags.
 FeltetelKeszlet Keszlet(const FeltetelAdatok& a, const Szamsor& jelolt, int jatek);
+
+// The cover search's settings by position (its test seam left empty).
+FedesBeallitas Beall(int n, int k, int e, std::uint64_t mag, std::chrono::milliseconds ido,
+                     std::uint64_t korok, int szalak);
 
 } // namespace varion::teszt

@@ -19,21 +19,8 @@
 namespace varion {
 namespace {
 
+using teszt::Beall;
 using teszt::Sorozat;
-
-// The search's settings by position (its test seam left empty).
-FedesBeallitas Beall(int n, int k, int e, std::uint64_t mag, std::chrono::milliseconds ido,
-                     std::uint64_t korok, int szalak) {
-    FedesBeallitas b;
-    b.N = n;
-    b.K = k;
-    b.Hibapont = e;
-    b.Mag = mag;
-    b.Idokeret = ido;
-    b.LepesKorlat = korok;
-    b.Szalak = szalak;
-    return b;
-}
 
 // A neighbourhood is the candidates sharing at least K - e numbers, each exactly once,
 // whether it comes from the table or is enumerated from the mask (5 of 30 with two error

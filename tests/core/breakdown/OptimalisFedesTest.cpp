@@ -15,22 +15,9 @@
 namespace varion {
 namespace {
 
+using teszt::Beall;
 using teszt::Sorozat;
 using Sor = std::array<std::uint8_t, 8>;
-
-// The search's settings by position (its test seam left empty).
-FedesBeallitas Beall(int n, int k, int e, std::uint64_t mag, std::chrono::milliseconds ido,
-                     std::uint64_t korok, int szalak) {
-    FedesBeallitas b;
-    b.N = n;
-    b.K = k;
-    b.Hibapont = e;
-    b.Mag = mag;
-    b.Idokeret = ido;
-    b.LepesKorlat = korok;
-    b.Szalak = szalak;
-    return b;
-}
 
 // The oracle: every K-subset, judged by the condition test on a copy, against every row
 // number by number. Returns the uncovered candidates in ascending order.
