@@ -147,8 +147,14 @@ void UAdatbazisParancsok::JatekValtasElott() {
     lista_->hide();
 }
 
-void UAdatbazisParancsok::KeresesNyitas(const std::vector<int>& szamok) {
+void UAdatbazisParancsok::KeresesMegszuntetes() {
+    if (!kereses_) return;
+    keresesHely_ = kereses_->Szelveny().pos();
     kereses_.reset();
+}
+
+void UAdatbazisParancsok::KeresesNyitas(const std::vector<int>& szamok) {
+    KeresesMegszuntetes();
     kereses_ = std::make_unique<THuzKeresSzelveny>(foablak_, db_, huzSzama_->Tartomanyok(), *lista_,
                                                    u_, beall_.SzelvSzinek, beall_.Szinsema);
     connect(kereses_.get(), &THuzKeresSzelveny::Bezaras, this, [this] {
@@ -161,7 +167,8 @@ void UAdatbazisParancsok::KeresesNyitas(const std::vector<int>& szamok) {
     });
     lista_->KeresesKapcsolas(kereses_.get());
     lista_->KeresAktiv();
-    kereses_->Szelveny().move(foablak_->geometry().topLeft() + QPoint(330, 120));
+    kereses_->Szelveny().move(
+        keresesHely_.value_or(foablak_->geometry().topLeft() + QPoint(330, 120)));
     kereses_->Szelveny().show();
     for (int n : szamok) kereses_->Jeloles(n);
     lista_->Start();
@@ -171,7 +178,7 @@ void UAdatbazisParancsok::KeresesNyitas(const std::vector<int>& szamok) {
 void UAdatbazisParancsok::KeresesBezaras() {
     if (!kereses_) return;
     lista_->KeresesKapcsolas(nullptr);
-    kereses_.reset();
+    KeresesMegszuntetes();
 }
 
 void UAdatbazisParancsok::Importalas(const QString& fajl) {

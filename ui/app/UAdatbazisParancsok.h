@@ -5,9 +5,11 @@
 
 #include <QAction>
 #include <QObject>
+#include <QPoint>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/Beallitasok.h"
 #include "app/FoablakParancsok.h"
@@ -67,6 +69,8 @@ public:
 
 private:
     void Allapot();
+    // Closes the search ticket, remembering where it stood.
+    void KeresesMegszuntetes();
     std::filesystem::path Fajl() const;
 
     QMainWindow* foablak_;
@@ -80,6 +84,8 @@ private:
     THuzBe* huzBe_;
     THuzLista* lista_;
     std::unique_ptr<THuzKeresSzelveny> kereses_;
+    // Where the player left the search ticket, kept while the program runs.
+    std::optional<QPoint> keresesHely_;
     THuzasLetoltes* letoltes_;
     std::unique_ptr<TUzenetAblak> toast_;
     QProgressDialog* folyamat_ = nullptr;

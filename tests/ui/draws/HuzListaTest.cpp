@@ -197,10 +197,16 @@ TEST(HuzLista, KeresesEsTartomanyDialogus) {
     EXPECT_EQ(k->Szamlalo().Db, (std::array<int, 4>{0, 0, 1, 1}));
     p.L().KeresGomb(KeresIrany::Utolso)->click();
     EXPECT_EQ(p.L().Allapot().KijeloltHuzas, 2);
+    k->Szelveny().move(137, 91);
+    const QPoint hely = k->Szelveny().pos();
     p.A().KeresesBezaras();
     EXPECT_TRUE(p.L().Gomb("BovitesGomb")->isEnabled());
     EXPECT_EQ(p.L().Gomb("BovitesGomb")->toolTip(),
               QStringLiteral("Új húzás hozzáadása az adatbázishoz."));
+    // The next search ticket stands where the player left the last one.
+    p.ablak->Akcio(Parancs::Kereses)->trigger();
+    ASSERT_NE(p.A().Kereses(), nullptr);
+    EXPECT_EQ(p.A().Kereses()->Szelveny().pos(), hely);
 }
 
 // "Keresés..." of the breakdown list searches the selected variation among the draws.
