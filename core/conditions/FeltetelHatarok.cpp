@@ -109,16 +109,20 @@ int ParosRekordMinimum(bool tobb, int K, int mezoErtek) {
 }
 
 std::string TobbElutasitas(bool csoport, bool paros) {
-    return std::string("A kijelölt ") + (paros ? "páros" : "páratlan") +
-           (csoport ? " számcsoportok" : " számok") +
-           " mennyisége, nem teszi lehetővé a beállítást!";
+    if (csoport)
+        return paros ? "A kijelölt páros számcsoportok mennyisége, nem teszi lehetővé a beállítást!"
+                     : "A kijelölt páratlan számcsoportok mennyisége, nem teszi lehetővé a "
+                       "beállítást!";
+    return paros ? "A kijelölt páros számok mennyisége, nem teszi lehetővé a beállítást!"
+                 : "A kijelölt páratlan számok mennyisége, nem teszi lehetővé a beállítást!";
 }
 
 std::string ParosOsszegFigyelmeztetes(int fixOsszeg) {
-    return std::string("Kérem, figyeljen a következőre!\r\rA számsor összege feltétel beállítása "
-                       "szerint, csak a\r") +
-           (fixOsszeg % 2 != 0 ? "páratlan" : "páros") +
-           " összegű számsorok vesznek részt a bontásban.";
+    if (fixOsszeg % 2 != 0)
+        return "Kérem, figyeljen a következőre!\r\rA számsor összege feltétel beállítása "
+               "szerint, csak a\rpáratlan összegű számsorok vesznek részt a bontásban.";
+    return "Kérem, figyeljen a következőre!\r\rA számsor összege feltétel beállítása szerint, "
+           "csak a\rpáros összegű számsorok vesznek részt a bontásban.";
 }
 
 IsmetAdatok SzcsIsmetAdatok(const FeltetelKeszlet& k) {
@@ -131,14 +135,14 @@ IsmetAdatok SzvIsmetAdatok(const FeltetelKeszlet& k) {
 
 IsmetAllas IsmetSzamitas(const IsmetAdatok& a, bool egy, bool csoport, int jatek, int N, int K) {
     const int tartalek = jatek == 7 ? 2 : 1;
-    const char* mi = csoport ? "számcsoport" : "számvégződés";
     IsmetAllas r;
     const int T = a.Tobbszor, O = a.Ossz;
     if (T == 1 && a.Lehet >= 1) {
         r.Kenyszer = IsmetKenyszer::Egy;
         r.H = {std::max(0, (K - 1) - (N - (a.Lehet + 1))),
                K - 2 <= a.Lehet ? K - tartalek : a.Lehet};
-        r.Uzenet = std::string("A kijelölt számsor alapján, csak egy ") + mi + " ismétlődhet!";
+        r.Uzenet = csoport ? "A kijelölt számsor alapján, csak egy számcsoport ismétlődhet!"
+                           : "A kijelölt számsor alapján, csak egy számvégződés ismétlődhet!";
     } else if (N == jatek + 1 && ((jatek == 5 && ((T == 2 && O == 4) || (T == 3 && O == 3))) ||
                                   (jatek == 6 && ((T == 2 && O >= 4) || (T == 3 && O == 3))) ||
                                   (jatek == 7 && ((T == 2 && O >= 5) || (T >= 2 && O >= 4))))) {
@@ -147,7 +151,8 @@ IsmetAllas IsmetSzamitas(const IsmetAdatok& a, bool egy, bool csoport, int jatek
         if (jatek == 6 && O < 5) U = O;
         if (jatek == 7 && O < 6 && T < 3) U = O;
         r.H = {O - 1, U};
-        r.Uzenet = std::string("A kijelölt számsor alapján, csak több ") + mi + " ismétlődhet!";
+        r.Uzenet = csoport ? "A kijelölt számsor alapján, csak több számcsoport ismétlődhet!"
+                           : "A kijelölt számsor alapján, csak több számvégződés ismétlődhet!";
     } else {
         const int L = std::max(0, K - (T + a.Egyes));
         r.H = {L, egy ? std::min(a.Lehet, K - 1) : std::min(O, K - (tartalek + 1))};
@@ -235,6 +240,11 @@ bool TukorFeleslegesIkerMiatt(const FeltetelAdatok& a, int K) {
 
 bool IkerFeleslegesTukorMiatt(const FeltetelAdatok& a, int K) {
     return a.IkerszamBe && a.IkerszamMax == 0 && K == 2 * a.TukorszamMax;
+}
+
+std::string_view IkerTukorLepesKerdes(const FeltetelAdatok& a, int K, bool tukor, bool felfele) {
+    if (!tukor) return TukorFeleslegesIkerMiatt(a, K) ? TukorTorlesKerdes : std::string_view{};
+    return felfele && IkerFeleslegesTukorMiatt(a, K) ? IkerTorlesKerdes : std::string_view{};
 }
 
 Hatar HibapontHatar(int K) {

@@ -140,6 +140,10 @@ inline constexpr std::string_view IkerTorlesKerdes =
 bool TukorFeleslegesIkerMiatt(const FeltetelAdatok& a, int sorHossz);
 // Entering the mirror edits (after an upward step) makes the twin condition pointless.
 bool IkerFeleslegesTukorMiatt(const FeltetelAdatok& a, int sorHossz);
+// The question a step of the twin edits (`tukor` false) or the mirror edits asks, empty when
+// none: the twin edits ask at every step, the mirror edits after a step up.
+std::string_view IkerTukorLepesKerdes(const FeltetelAdatok& a, int sorHossz, bool tukor,
+                                      bool felfele);
 
 // --- error points -------------------------------------------------------------------------
 Hatar HibapontHatar(int sorHossz);

@@ -368,6 +368,13 @@ void TFeltetelek::IkerTukorValtozott() {
     Rogzit(Feltetel::Tukorszam);
 }
 
+void TFeltetelek::IkerTukorLepes(bool tukor, bool felfele) {
+    if (csendes_ || !isVisible()) return;
+    const auto kerdes = IkerTukorLepesKerdes(f_.Adatok, Kornyezet.SorHossz, tukor, felfele);
+    if (!kerdes.empty() && u_.FigyelmeztetoKerdes(kerdes))
+        Doboz(tukor ? Feltetel::Ikerszam : Feltetel::Tukorszam)->setChecked(false);
+}
+
 bool TFeltetelek::eventFilter(QObject* o, QEvent* e) {
     if (e->type() == QEvent::FocusIn && isVisible()) {
         auto& a = f_.Adatok;

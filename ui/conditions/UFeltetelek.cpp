@@ -474,7 +474,7 @@ QWidget* TFeltetelek::EsemenyekLap() {
         auto* mx = new TLeptetoEdit;
         mn->setRange(0, 0);
         mx->setRange(0, 0);
-        l->addWidget(Cimke("Egy szelvényen, pontosan "), 0, 0);
+        if (!tukor) l->addWidget(Cimke("Egy szelvényen, pontosan "), 0, 0);
         l->addWidget(mn, 0, 1);
         l->addWidget(Cimke("-"), 0, 2, Qt::AlignCenter);
         l->addWidget(mx, 0, 3);
@@ -485,7 +485,14 @@ QWidget* TFeltetelek::EsemenyekLap() {
         (tukor ? TukorMax : IkerMax) = mx;
         for (auto* e : {mn, mx}) {
             e->installEventFilter(this);
-            connect(e, &QSpinBox::valueChanged, this, [this] { IkerTukorValtozott(); });
+            auto mezo = tukor
+                            ? (e == mn ? &FeltetelAdatok::Tukorszam : &FeltetelAdatok::TukorszamMax)
+                            : (e == mn ? &FeltetelAdatok::Ikerszam : &FeltetelAdatok::IkerszamMax);
+            connect(e, &QSpinBox::valueChanged, this, [this, tukor, mezo](int v) {
+                const bool felfele = v > f_.Adatok.*mezo;
+                IkerTukorValtozott();
+                IkerTukorLepes(tukor, felfele);
+            });
         }
         v->addWidget(b);
     }
@@ -583,8 +590,10 @@ void TFeltetelek::Alaphelyzet() {
 }
 
 void TFeltetelek::BontasGombClick() {
-    if (CsakOlvashato() || Kornyezet.VanBontas) {
-        // "Módosítás": the stored breakdown goes, the conditions become editable again.
+    if (CsakOlvashato()) {
+        // "Módosítás": the stored breakdown goes, the conditions become editable again. The
+        // button acts so only while it reads so: a stored breakdown without conditions
+        // (kept on a saved ticket) is replaced by the run the "Bontás" button starts.
         if (BontasTorlesKeres && !BontasTorlesKeres()) return;
         Kornyezet.VanBontas = false;
         done(2);

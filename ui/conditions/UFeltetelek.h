@@ -147,6 +147,8 @@ private:
     void OsszegValtozott(bool tipusValtas);
     void OsszegElhagyva(bool maximum);
     void IkerTukorValtozott();
+    // A step of the twin or mirror edits may make the other condition pointless: asked.
+    void IkerTukorLepes(bool tukor, bool felfele);
     void HibapontValtozott();
     void HibapontosOpciokBeallitasa(int hibapont);
     void OsszegIras();

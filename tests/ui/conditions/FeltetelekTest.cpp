@@ -233,7 +233,65 @@ TEST(Feltetelek, CsakOlvashatoModModositasEsTorlesMind) {
     a.w.show();
     a.w.BontasGomb()->click();
     EXPECT_EQ(a.w.result(), 1);
+
+    // A breakdown kept on a saved ticket without conditions: the button reads "Bontás" and
+    // starts the run. It used to act as "Módosítás", and the player's press only deleted
+    // the list and reopened the window.
+    Ablak b({3, 12, 21, 14, 41, 22, 33});
+    b.w.hide();
+    b.w.Kornyezet.VanBontas = true;
+    b.w.BontasTorlesKeres = [&] { return ++kerdes > 0; };
+    b.w.show();
+    EXPECT_EQ(b.w.BontasGomb()->text(), QStringLiteral("Bontás"));
+    b.w.BontasGomb()->click();
+    EXPECT_EQ(b.w.result(), 1);
+    EXPECT_EQ(kerdes, 2);
     EXPECT_TRUE(a.u.ElfogyottAForgatokonyv());
+}
+
+// The twin edits ask at every step whether the mirror condition should go, the mirror edits
+// only after a step up; the mirror panel has only its own label.
+TEST(Feltetelek, IkerEsTukorKerdesLepesenkent) {
+    const auto cimkek = [](QGroupBox* d, const QString& s) {
+        int db = 0;
+        for (auto* l : d->findChildren<QLabel*>()) db += l->text() == s;
+        return db;
+    };
+    const std::string tukorKerdes =
+        "A beállított értékeket alkalmazva, nincs értelme a tükörszám feltétel kijelölésének!"
+        "\r\rTörli a tükörszám feltétel kijelölését?";
+    const std::string ikerKerdes =
+        "A beállított értékeket alkalmazva, nincs értelme az ikerszám feltétel kijelölésének!"
+        "\r\rTörli az ikerszám feltétel kijelölését?";
+
+    Ablak a({11, 22, 33, 44, 55, 12, 21});
+    EXPECT_EQ(cimkek(a.w.Doboz(Feltetel::Ikerszam), QStringLiteral("Egy szelvényen, pontosan ")),
+              1);
+    EXPECT_EQ(cimkek(a.w.Doboz(Feltetel::Tukorszam), QStringLiteral("Egy szelvényen, pontosan ")),
+              0);
+    a.Be(Feltetel::Ikerszam);
+    a.Be(Feltetel::Tukorszam);
+    for (int i = 0; i < 3; ++i) a.w.IkerMin->stepUp(); // three twins still leave room
+    a.u.Var(U::FigyelmeztetoKerdes, tukorKerdes, false);
+    a.w.IkerMin->stepUp();
+    EXPECT_TRUE(a.w.Doboz(Feltetel::Tukorszam)->isChecked());
+    a.u.Var(U::FigyelmeztetoKerdes, tukorKerdes, true);
+    a.w.IkerMax->stepUp();
+    EXPECT_FALSE(a.w.Doboz(Feltetel::Tukorszam)->isChecked());
+    EXPECT_TRUE(a.u.ElfogyottAForgatokonyv());
+
+    // Four to a row, two mirror pairs: two pairs fill a row that may hold no twin.
+    Ablak b({12, 21, 13, 31, 11}, 5, 4);
+    b.Be(Feltetel::Ikerszam);
+    b.Be(Feltetel::Tukorszam);
+    b.w.TukorMax->stepUp();
+    b.u.Var(U::FigyelmeztetoKerdes, ikerKerdes, false);
+    b.w.TukorMax->stepUp();
+    b.w.TukorMax->stepDown(); // a step down asks nothing
+    b.u.Var(U::FigyelmeztetoKerdes, ikerKerdes, true);
+    b.w.TukorMax->stepUp();
+    EXPECT_FALSE(b.w.Doboz(Feltetel::Ikerszam)->isChecked());
+    EXPECT_TRUE(b.u.ElfogyottAForgatokonyv());
 }
 
 } // namespace
