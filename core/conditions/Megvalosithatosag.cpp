@@ -6,19 +6,28 @@
 namespace varion {
 namespace {
 
-bool FavEll(int C, const FeltetelAdatok& a, std::string_view fajta, Uzenetek& u) {
-    const std::string kozos = std::string("\r\rAlacsony a ") + std::string(fajta) +
-                              " számcsoportok találati aránya, vagy magas\ra favorizált "
-                              "számcsoporton belül várt találatok száma!\r\rMégis elindítja a "
-                              "bontás folyamatát?";
-    if (C < a.FavTalalat)
-        return u.HibaKerdes("A jelenlegi beállítások mellett, nem teljesülhet\ra favorizált "
-                            "számok feltétel." +
-                            kozos);
-    if (C < a.FavTalalatMax)
-        return u.FigyelmeztetoKerdes("A jelenlegi beállítások mellett, nem teljesülhet\rmaradék"
-                                     "talanul a favorizált számok feltétel." +
-                                     kozos);
+// The favoured-numbers check's two messages for the fixed or the mobile groups.
+struct FavUzenetek {
+    std::string_view Nem, NemMaradektalanul;
+};
+constexpr FavUzenetek FixFav{
+    "A jelenlegi beállítások mellett, nem teljesülhet\ra favorizált számok feltétel.\r\r"
+    "Alacsony a fix számcsoportok találati aránya, vagy magas\ra favorizált számcsoporton belül "
+    "várt találatok száma!\r\rMégis elindítja a bontás folyamatát?",
+    "A jelenlegi beállítások mellett, nem teljesülhet\rmaradéktalanul a favorizált számok "
+    "feltétel.\r\rAlacsony a fix számcsoportok találati aránya, vagy magas\ra favorizált "
+    "számcsoporton belül várt találatok száma!\r\rMégis elindítja a bontás folyamatát?"};
+constexpr FavUzenetek MobFav{
+    "A jelenlegi beállítások mellett, nem teljesülhet\ra favorizált számok feltétel.\r\r"
+    "Alacsony a mobil számcsoportok találati aránya, vagy magas\ra favorizált számcsoporton "
+    "belül várt találatok száma!\r\rMégis elindítja a bontás folyamatát?",
+    "A jelenlegi beállítások mellett, nem teljesülhet\rmaradéktalanul a favorizált számok "
+    "feltétel.\r\rAlacsony a mobil számcsoportok találati aránya, vagy magas\ra favorizált "
+    "számcsoporton belül várt találatok száma!\r\rMégis elindítja a bontás folyamatát?"};
+
+bool FavEll(int C, const FeltetelAdatok& a, const FavUzenetek& szoveg, Uzenetek& u) {
+    if (C < a.FavTalalat) return u.HibaKerdes(szoveg.Nem);
+    if (C < a.FavTalalatMax) return u.FigyelmeztetoKerdes(szoveg.NemMaradektalanul);
     return true;
 }
 
@@ -78,12 +87,12 @@ int MobFavKapacitas(const FeltetelAdatok& a) {
 
 bool FixFavEll(const FeltetelAdatok& a, bool ablakLathato, Uzenetek& u) {
     if (!ablakLathato || !(a.FavBe && a.FixBe)) return true;
-    return FavEll(FixFavKapacitas(a), a, "fix", u);
+    return FavEll(FixFavKapacitas(a), a, FixFav, u);
 }
 
 bool MobFavEll(const FeltetelAdatok& a, bool ablakLathato, Uzenetek& u) {
     if (!ablakLathato || !(a.FavBe && a.MobBe)) return true;
-    return FavEll(MobFavKapacitas(a), a, "mobil", u);
+    return FavEll(MobFavKapacitas(a), a, MobFav, u);
 }
 
 } // namespace varion
