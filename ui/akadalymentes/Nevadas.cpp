@@ -142,6 +142,14 @@ private:
                 return false;
             const Qt::WindowType t = ablak->windowType();
             if (t != Qt::Tool && t != Qt::Window) return false;
+            // A tool window that belongs to a dialog (the draw entry's ticket) is part of
+            // it: Esc cancels the dialog, as it does in the dialog itself.
+            if (auto* tulaj = ablak->parentWidget() ? ablak->parentWidget()->window() : nullptr;
+                tulaj && tulaj->isVisible())
+                if (auto* d = qobject_cast<QDialog*>(tulaj)) {
+                    d->reject();
+                    return true;
+                }
             ablak->close();
             return true;
         }

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "akadalymentes/Nevadas.h"
 #include "app/UAdatbazisParancsok.h"
 #include "app/UVarion.h"
 #include "draws/UHuzBe.h"
@@ -73,6 +74,12 @@ TEST(HuzBe, EscEsZarodobozIsMegse) {
     p.ablak->Akcio(Parancs::AdbListazas)->trigger();
     const std::vector<std::pair<const char*, std::function<void()>>> modok{
         {"Esc", [&] { QTest::keyClick(&p.B(), Qt::Key_Escape); }},
+        // The ticket is a window of its own; Esc there closed nothing.
+        {"Esc on the ticket",
+         [&] {
+             AkadalymentesTelepites();
+             QTest::keyClick(p.B().BeSzelveny(), Qt::Key_Escape);
+         }},
         {"close box", [&] { p.B().close(); }},
         {"Mégse", [&] { p.B().MegsemGomb()->click(); }}};
     for (const auto& [nev, kilepes] : modok) {
