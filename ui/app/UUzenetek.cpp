@@ -36,6 +36,9 @@ std::unique_ptr<QMessageBox> UzenetDoboz(UzenetTipus tipus, std::string_view szo
     doboz->setTextFormat(Qt::PlainText);
     doboz->setText(Qs(SortoresekCsereje(szoveg)));
     doboz->setWindowModality(Qt::ApplicationModal);
+    // Above the windows kept on top (the information window, the draw list): a question
+    // they covered could be neither read nor answered.
+    doboz->setWindowFlag(Qt::WindowStaysOnTopHint);
     if (forma.IgenNem) {
         doboz->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         doboz->setDefaultButton(QMessageBox::No);

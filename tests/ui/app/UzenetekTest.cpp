@@ -23,6 +23,8 @@ TEST(UzenetDoboz, FeliratIkonGombokAlapgomb) {
     EXPECT_EQ(kerdes->standardButtons(), QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(static_cast<QAbstractButton*>(kerdes->defaultButton()),
               kerdes->button(QMessageBox::No));
+    // The information window is kept on top: a question under it could not be answered.
+    EXPECT_TRUE(kerdes->windowFlags() & Qt::WindowStaysOnTopHint);
 
     auto hiba = UzenetDoboz(UzenetTipus::HibaUzenet, "x");
     EXPECT_EQ(hiba->windowTitle(), QStringLiteral(" Hiba!"));
