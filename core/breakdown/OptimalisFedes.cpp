@@ -137,17 +137,23 @@ private:
     T k_;
 };
 
-// With one error point the weighted exchange wins clearly, beside an annealing at a
-// constant temperature of 0.3 (a rise of one hole taken about one step in thirty). With
-// more, a neighbourhood holds hundreds of candidates, and every row that enters or leaves
+// With one error point the weighted exchange wins clearly. On a small space both threads
+// follow it, on two seeds: rounds are counted in work, and an annealing thread beside it
+// spends a unit of work four times as slowly, so the weighted thread waited at every
+// meeting for three quarters of its time (6 of 14 ended at 110-113 instead of 98-111). On
+// a large space the annealing beside it gains more than the waiting costs, at a constant
+// temperature of 0.3 (a rise of one hole taken about one step in thirty). With more error
+// points a neighbourhood holds hundreds of candidates, and every row that enters or leaves
 // updates the weights of hundreds of neighbourhoods: there the annealing takes far more
 // steps in the same work and ends lower, so both threads anneal, on two schedules. A
 // cooling from 0.6 that starts again when it freezes finds the large covers. The smallest
-// ones (7 of 14 with two points) sit in narrow basins that a cold walk never enters; a
-// walk at 1.0 falls into them, with three points at 2.5.
+// ones (7 of 14 with two points) sit in narrow basins that a cold walk never enters; a walk
+// at 1.0 falls into them, with three points at 2.5.
 std::unique_ptr<Kereso> Portfolio(const FedesTablak& t, const FedesBeallitas& b, int i) {
     const std::uint64_t mag = b.Mag * 0x2545F4914F6CDD1Dull + static_cast<std::uint64_t>(i);
-    if (b.Hibapont == 1 && i % 2 == 0) return std::make_unique<KeresoBurok<SulyozottFedes>>(t, mag);
+    constexpr std::int32_t KisTer = 10'000;
+    if (b.Hibapont == 1 && (i % 2 == 0 || t.Db() <= KisTer))
+        return std::make_unique<KeresoBurok<SulyozottFedes>>(t, mag);
     if (b.Hibapont == 1)
         return std::make_unique<KeresoBurok<OptimalisSeta>>(t, b.K, b.Hibapont, mag, 0.3, false);
     const bool hul = i % 2 != 0;
