@@ -155,6 +155,18 @@ TEST(IkerTukor, KolcsonosHatarokEsHibapont) {
     a.TukorszamMax = 0;
     a.Ikerszam = 4;
     EXPECT_TRUE(TukorFeleslegesIkerMiatt(a, 5));
+    // A twin step asks in either direction; a mirror step only upwards, and only about twins.
+    const std::string_view tukorKerdes =
+        "A beállított értékeket alkalmazva, nincs értelme a tükörszám feltétel kijelölésének!\r\r"
+        "Törli a tükörszám feltétel kijelölését?";
+    EXPECT_EQ(IkerTukorLepesKerdes(a, 5, false, false), tukorKerdes);
+    EXPECT_EQ(IkerTukorLepesKerdes(a, 5, true, true), "");
+    a.IkerszamMax = 0;
+    a.TukorszamMax = 2;
+    EXPECT_EQ(IkerTukorLepesKerdes(a, 4, true, false), "");
+    EXPECT_EQ(IkerTukorLepesKerdes(a, 4, true, true),
+              "A beállított értékeket alkalmazva, nincs értelme az ikerszám feltétel "
+              "kijelölésének!\r\rTörli az ikerszám feltétel kijelölését?");
     EXPECT_EQ(HibapontHatar(3), (Hatar{0, 2}));
     EXPECT_EQ(HibapontIgazitas(3, 3), 0);
     EXPECT_EQ(HibapontIgazitas(3, 5), 3);
