@@ -553,9 +553,7 @@ void TFeltetelek::showEvent(QShowEvent* e) {
 }
 
 void TFeltetelek::FormActivate() {
-    torlesGomb_->setEnabled(f_.FeltetelJelzo);
-    torlesGomb_->setToolTip(Sugo(f_.FeltetelJelzo ? " Minden kijelölt feltétel törlése. "
-                                                  : " Nincs kijelölt feltétel. "));
+    TorlesGombAllapot();
     if (!f_.FeltetelJelzo) {
         ++csendes_;
         for (auto* d : dobozok_) {
@@ -566,14 +564,16 @@ void TFeltetelek::FormActivate() {
     }
 }
 
-void TFeltetelek::FeltJelzoBeallitas() {
-    const bool volt = f_.FeltetelJelzo;
-    varion::FeltJelzoBeallitas(f_, hibapont_->value());
+void TFeltetelek::TorlesGombAllapot() {
     torlesGomb_->setEnabled(f_.FeltetelJelzo);
     torlesGomb_->setToolTip(Sugo(f_.FeltetelJelzo ? " Minden kijelölt feltétel törlése. "
                                                   : " Nincs kijelölt feltétel. "));
+}
+
+void TFeltetelek::FeltJelzoBeallitas() {
+    varion::FeltJelzoBeallitas(f_, hibapont_->value());
+    TorlesGombAllapot();
     modosult_ = true;
-    (void)volt;
     if (JelzoValtozott) JelzoValtozott();
 }
 

@@ -146,6 +146,8 @@ private:
     void TalArTipusValtozott(bool huzasokKattintas);
     void OsszegValtozott(bool tipusValtas);
     void OsszegElhagyva(bool maximum);
+    // "Törlés mind" is on, with its hint, while some condition is set.
+    void TorlesGombAllapot();
     void IkerTukorValtozott();
     // A step of the twin or mirror edits may make the other condition pointless: asked.
     void IkerTukorLepes(bool tukor, bool felfele);
