@@ -127,6 +127,13 @@ def eset_esc_es_zarodoboz_megse_a_kovetkezo_mentes_sikerul():
             p.nincs_ablak(BEVITEL_JEGY)
             var(lambda: huzasok_szama(p) == elotte, f"{kilepes}: nincs új sor")
             assert utolso_huzas(p)[0] != "0.", utolso_huzas(p)
+        # Esc right after a click on the ticket reaches the ticket's window: it cancels the
+        # entry too (it used to do nothing there).
+        bevitel_szamokkal(p, [2, 4])
+        billentyu("Escape")
+        p.nincs_ablak(BEVITEL)
+        p.nincs_ablak(BEVITEL_JEGY)
+        var(lambda: huzasok_szama(p) == elotte, "Esc a szelvényen: nincs új sor")
         dialogus, _ = bevitel_szamokkal(p, [1, 2, 3, 4, 5])
         kattint(gomb(dialogus, "Rendben"))
         var(lambda: huzasok_szama(p) == elotte + 1, "a rendes bevitel megvan")
