@@ -40,7 +40,9 @@ public:
 
     // Calls `f(d)` for every candidate d in the neighbourhood of c, c itself first. When
     // `f` returns bool, false ends the walk early. Returns the entries visited (the work).
-    template <class F> std::int64_t Bejar(std::int32_t c, F&& f) const;
+    // The table walk is inlined into its caller (so it is built for the caller's processor
+    // features); the enumeration is not, its loops would swell every caller.
+    template <class F> [[gnu::always_inline]] std::int64_t Bejar(std::int32_t c, F&& f) const;
 
 private:
     std::uint64_t Rang(const SorMaszk& m) const {
@@ -58,7 +60,7 @@ private:
             return true;
         }
     }
-    template <class F> std::int64_t Felsorol(std::int32_t c, F& f) const;
+    template <class F> [[gnu::noinline]] std::int64_t Felsorol(std::int32_t c, F& f) const;
 
     int n_ = 0, k_ = 0, e_ = 0;
     std::vector<SorMaszk> maszkok_;
@@ -69,7 +71,7 @@ private:
     std::uint64_t binom_[91][9]{};
 };
 
-template <class F> std::int64_t FedesTablak::Bejar(std::int32_t c, F&& f) const {
+template <class F> inline std::int64_t FedesTablak::Bejar(std::int32_t c, F&& f) const {
     if (Tablas()) {
         const auto i = static_cast<std::size_t>(c);
         std::int64_t db = 0;

@@ -11,7 +11,7 @@ inline std::size_t I(std::int32_t i) {
 }
 
 // The r-th set bit of a mask.
-int Bit(const SorMaszk& m, int r) {
+[[gnu::always_inline]] inline int Bit(const SorMaszk& m, int r) {
     std::uint64_t w = m.a;
     const int alul = std::popcount(w);
     int eltolas = 0;
@@ -24,7 +24,7 @@ int Bit(const SorMaszk& m, int r) {
     return eltolas + std::countr_zero(w);
 }
 
-int VeletlenBit(const SorMaszk& m, FedesVeletlen& g) {
+[[gnu::always_inline]] inline int VeletlenBit(const SorMaszk& m, FedesVeletlen& g) {
     return Bit(m, static_cast<int>(g.Szam(static_cast<std::uint32_t>(Kozos(m, m)))));
 }
 
@@ -102,8 +102,8 @@ void OptimalisSeta::Kivesz(std::int32_t c) {
 
 // Candidates only row j covers, less those `helyette` would cover instead; counting stops
 // above `korlat`.
-std::int64_t OptimalisSeta::Veszteseg(std::int32_t j, const SorMaszk& helyette,
-                                      std::int64_t korlat) {
+[[gnu::always_inline]] inline std::int64_t
+OptimalisSeta::Veszteseg(std::int32_t j, const SorMaszk& helyette, std::int64_t korlat) {
     std::int64_t v = 0;
     munka_ += t_.Bejar(j, [&](std::int32_t c) {
         if (db_[I(c)] == 1 && Kozos(t_.Maszk(c), helyette) < kell_) ++v;
@@ -117,7 +117,7 @@ std::int64_t OptimalisSeta::Veszteseg(std::int32_t j) {
 }
 
 // Few holes are counted from the hole list, many from the neighbourhood.
-std::int64_t OptimalisSeta::Nyereseg(std::int32_t j) {
+[[gnu::always_inline]] inline std::int64_t OptimalisSeta::Nyereseg(std::int32_t j) {
     std::int64_t v = 0;
     if (static_cast<std::int64_t>(fedetlen_.size()) * 4 < t_.Szomszedsag()) {
         const SorMaszk m = t_.Maszk(j);
@@ -150,7 +150,7 @@ void OptimalisSeta::Elhagyas() {
     jegyek_.pop_back();
 }
 
-std::int32_t OptimalisSeta::Szomszed(std::int32_t c) {
+[[gnu::always_inline]] inline std::int32_t OptimalisSeta::Szomszed(std::int32_t c) {
     const SorMaszk m = t_.Maszk(c);
     SorMaszk kint{~m.a, ~m.b};
     const int n = t_.N();
@@ -168,7 +168,7 @@ std::int32_t OptimalisSeta::Szomszed(std::int32_t c) {
     return c;
 }
 
-void OptimalisSeta::Lepes() {
+[[gnu::always_inline]] inline void OptimalisSeta::Lepes() {
     if (hul_ && (hom_ *= 0.9997) < 0.04) hom_ = hom0_;
     // A random hole; preferably a row one number short of it takes one of its numbers
     // for one of its own.
@@ -210,7 +210,11 @@ void OptimalisSeta::Lepes() {
     jegyek_[hol] = uj;
 }
 
-void OptimalisSeta::Kor(std::int64_t munkaHatar, std::int32_t alsoKorlat) {
+// The walk compares masks all the time: where the processor counts bits in one instruction
+// it runs in a copy built for it (the generic target calls a library routine instead, a
+// third of the walk's time). Everything that counts bits is inlined into it.
+[[gnu::target_clones("popcnt", "default")]] void
+OptimalisSeta::Kor(std::int64_t munkaHatar, std::int32_t alsoKorlat) {
     while (munka_ < munkaHatar) {
         if (fedetlen_.empty()) {
             legjobb_ = jegyek_;
