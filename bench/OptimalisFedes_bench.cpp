@@ -94,7 +94,7 @@ void Optimalis(benchmark::State& state) {
     const bool feltetel = state.range(5) != 0;
     const Alap& alap = Megadott(jatek, N, e, feltetel);
     std::int32_t optimalis = 0, fedetlen = -1;
-    double ido = 0, ellenorzes = 0, lepesek = 0, also = 0;
+    double ido = 0, ellenorzes = 0, lepesek = 0, also = 0, kezdo = 0;
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
         FedesBeallitas fb;
@@ -110,6 +110,7 @@ void Optimalis(benchmark::State& state) {
         ido = Masodperc(std::chrono::steady_clock::now() - t0);
         lepesek = static_cast<double>(r.Lepesek);
         also = r.AlsoKorlat;
+        kezdo = r.KezdoDb;
         optimalis = static_cast<std::int32_t>(r.Sorok.size());
 
         const auto t1 = std::chrono::steady_clock::now();
@@ -129,6 +130,7 @@ void Optimalis(benchmark::State& state) {
     }
     state.counters["vs_specified_%"] = 100.0 * optimalis / megadott;
     state.counters["lower"] = also;
+    state.counters["start"] = kezdo;
     state.counters["steps"] = lepesek;
     state.counters["search_s"] = ido;
     state.counters["check_s"] = ellenorzes;

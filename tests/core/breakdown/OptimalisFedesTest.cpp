@@ -168,6 +168,20 @@ TEST(OptimalisFedes, TheSameSeedGivesTheSameRows) {
     EXPECT_LE(a.Optimalis.size(), 60u);
 }
 
+// 7 of 14 with two error points: the second thread starts again from fresh greedy covers
+// whenever it stops gaining, decided at the meetings and drawn from its own generator, so
+// the rows still repeat by seed and round count.
+TEST(OptimalisFedes, FreshStartsRepeatBySeedAndRounds) {
+    const auto jeloltek = Jeloltek({7, Sorozat(14), 7, nullptr, {}, 1, 0});
+    const FedesBeallitas fb = Beall(14, 7, 2, 3, std::chrono::minutes(10), 40, 2);
+    FedesAllapot a, b;
+    const FedesEredmeny ra = OptimalisFedes(jeloltek, {}, fb, a);
+    const FedesEredmeny rb = OptimalisFedes(jeloltek, {}, fb, b);
+    EXPECT_EQ(ra.Lepesek, 40);
+    EXPECT_EQ(ra.Sorok, rb.Sorok);
+    EXPECT_TRUE(FedetlenOrakulum(7, Sorozat(14), 7, 2, nullptr, ra.Sorok).empty());
+}
+
 // The weighted search alone (one thread, one error point) reaches the best known covers of
 // small cases in a few rounds; a slip in its incremental gains and losses would
 // leave it wandering far above them while every cover it returns still held.
