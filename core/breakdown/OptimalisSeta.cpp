@@ -210,11 +210,8 @@ void OptimalisSeta::Elhagyas() {
     jegyek_[hol] = uj;
 }
 
-// The walk compares masks all the time: where the processor counts bits in one instruction
-// it runs in a copy built for it (the generic target calls a library routine instead, a
-// third of the walk's time). Everything that counts bits is inlined into it.
-[[gnu::target_clones("popcnt", "default")]] void
-OptimalisSeta::Kor(std::int64_t munkaHatar, std::int32_t alsoKorlat) {
+[[gnu::always_inline]] inline void OptimalisSeta::Korok(std::int64_t munkaHatar,
+                                                        std::int32_t alsoKorlat) {
     while (munka_ < munkaHatar) {
         if (fedetlen_.empty()) {
             legjobb_ = jegyek_;
@@ -224,6 +221,28 @@ OptimalisSeta::Kor(std::int64_t munkaHatar, std::int32_t alsoKorlat) {
         }
         Lepes();
     }
+}
+
+// The walk compares masks all the time: where the processor counts bits in one instruction
+// it runs in a copy built for it (the generic target calls a library routine instead, a
+// third of the walk's time). Everything that counts bits is inlined into both copies. The
+// copy is chosen here, not by the loader: a loader-resolved function crashes under the
+// thread sanitizer, which is not yet running when the loader resolves it.
+[[gnu::target("popcnt")]] void OptimalisSeta::KorokBitszammal(std::int64_t munkaHatar,
+                                                              std::int32_t alsoKorlat) {
+    Korok(munkaHatar, alsoKorlat);
+}
+
+void OptimalisSeta::KorokAltalanos(std::int64_t munkaHatar, std::int32_t alsoKorlat) {
+    Korok(munkaHatar, alsoKorlat);
+}
+
+void OptimalisSeta::Kor(std::int64_t munkaHatar, std::int32_t alsoKorlat) {
+    static const bool bitszam = __builtin_cpu_supports("popcnt");
+    if (bitszam)
+        KorokBitszammal(munkaHatar, alsoKorlat);
+    else
+        KorokAltalanos(munkaHatar, alsoKorlat);
 }
 
 } // namespace varion

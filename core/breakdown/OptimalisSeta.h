@@ -42,6 +42,9 @@ private:
     // A candidate one exchanged number away from c (c itself when none is found).
     std::int32_t Szomszed(std::int32_t c);
     void Lepes();
+    void Korok(std::int64_t munkaHatar, std::int32_t alsoKorlat);
+    void KorokBitszammal(std::int64_t munkaHatar, std::int32_t alsoKorlat);
+    void KorokAltalanos(std::int64_t munkaHatar, std::int32_t alsoKorlat);
 
     const FedesTablak& t_;
     int kell_;
