@@ -220,7 +220,6 @@ FedesEredmeny OptimalisFedes(std::span<const SorMaszk> jeloltek, std::span<const
     std::vector<std::int32_t> szalDb(static_cast<std::size_t>(szalak), 0);
     std::vector<int> elakadt(static_cast<std::size_t>(szalak), 0);
     std::vector<char> atvesz(static_cast<std::size_t>(szalak), 0);
-    std::vector<char> ujrakezdo(static_cast<std::size_t>(szalak), 0);
     std::vector<char> ujra(static_cast<std::size_t>(szalak), 0);
     std::vector<std::int32_t> kozos; // the shared best cover
     std::atomic<bool> hiba{false};
@@ -261,7 +260,7 @@ FedesEredmeny OptimalisFedes(std::span<const SorMaszk> jeloltek, std::span<const
                       (b.LepesKorlat != 0 ? static_cast<std::uint64_t>(kor) < b.LepesKorlat
                                           : Ora::now() < hatarido);
             for (int i = 0; i < szalak; ++i) {
-                if (ujrakezdo[I(i)]) {
+                if (Ujrakezdo(b, i, moho, kezdoDb[I(i)])) {
                     atvesz[I(i)] = 0;
                     ujra[I(i)] = folytat && elakadt[I(i)] >= UjrakezdesKor;
                     if (ujra[I(i)]) elakadt[I(i)] = 0;
@@ -283,7 +282,6 @@ FedesEredmeny OptimalisFedes(std::span<const SorMaszk> jeloltek, std::span<const
                     kezdes = adottFedes;
                 if (kezdes.empty()) kezdes = EgyszeruFedes(t, k.Generator());
                 kezdoDb[I(i)] = static_cast<std::int32_t>(kezdes.size());
-                ujrakezdo[I(i)] = Ujrakezdo(b, i, moho, kezdoDb[I(i)]);
                 k.Kezdes(kezdes);
                 std::int64_t hatar = k.Munka();
                 for (;;) {
