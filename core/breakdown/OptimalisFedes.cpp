@@ -7,8 +7,10 @@
 #include <queue>
 #include <thread>
 
+#include "breakdown/CsoportFedes.h"
 #include "breakdown/FedesTablak.h"
 #include "breakdown/FedesVeletlen.h"
+#include "breakdown/FedoRendszer.h"
 #include "breakdown/OptimalisSeta.h"
 #include "breakdown/SulyozottFedes.h"
 
@@ -238,6 +240,32 @@ FedesEredmeny OptimalisFedes(std::span<const SorMaszk> jeloltek, std::span<const
                           (std::uint64_t{1} << 28);
         for (int i = 0; i < szalak; ++i) keresok[I(i)] = Portfolio(t, b, i);
 
+        // The group cover takes every variation for a candidate. Its designs are shared out
+        // among the threads; each depends on the seed and its size alone, so the split of the
+        // work does not change the result.
+        const bool teljes =
+            static_cast<std::uint64_t>(t.Db()) == FedesMeretSzamitas(b.N, b.K, b.Hibapont).Jeloltek;
+        const auto felosztasok =
+            teljes ? CsoportFelosztasok(b.N, b.K, b.Hibapont) : std::vector<std::vector<int>>{};
+        const std::vector<int> meretek = TervezendoMeretek(felosztasok, b.K);
+        std::vector<std::vector<std::uint64_t>> tervek(I(b.N) + 1);
+        std::atomic<std::size_t> kovetkezoTerv{0};
+        std::vector<std::int32_t> csoportos;
+        const auto csoportosValasztas = [&]() noexcept {
+            try {
+                const auto terv = [&tervek](int g) -> const std::vector<std::uint64_t>& {
+                    return tervek[I(g)];
+                };
+                for (const auto& f : felosztasok)
+                    if (auto c = AdottFedes(t, CsoportFedes(f, b.K, b.Hibapont, terv));
+                        !c.empty() && (csoportos.empty() || c.size() < csoportos.size()))
+                        csoportos = std::move(c);
+            } catch (const std::bad_alloc&) {
+                hiba.store(true);
+            }
+        };
+        std::barrier tervezes(szalak, csoportosValasztas);
+
         // Between rounds, on the last thread to arrive: the shared best, whether to go on,
         // and which threads take the shared best over. It reads every thread's state, which
         // the barrier orders after the thread's round.
@@ -276,10 +304,22 @@ FedesEredmeny OptimalisFedes(std::span<const SorMaszk> jeloltek, std::span<const
         const auto szal = [&](int i) {
             Kereso& k = *keresok[I(i)];
             try {
+                for (std::size_t j; (j = kovetkezoTerv.fetch_add(1)) < meretek.size();) {
+                    const int g = meretek[j];
+                    const std::uint64_t mag = b.Mag * 0x9E3779B97F4A7C15ull + 0x100u + I(g);
+                    tervek[I(g)] = FedoRendszer(g, b.K, b.K - b.Hibapont, mag, allapot.Stop);
+                }
+            } catch (const std::bad_alloc&) {
+                hiba.store(true);
+            }
+            tervezes.arrive_and_wait();
+            try {
                 std::vector<std::int32_t> kezdes;
                 if (moho) kezdes = MohoFedes(t, k.Generator(), allapot.Stop);
-                if (kezdes.empty() || (!adottFedes.empty() && adottFedes.size() <= kezdes.size()))
-                    kezdes = adottFedes;
+                for (const auto& masik : {std::cref(adottFedes), std::cref(csoportos)})
+                    if (kezdes.empty() ||
+                        (!masik.get().empty() && masik.get().size() <= kezdes.size()))
+                        kezdes = masik.get();
                 if (kezdes.empty()) kezdes = EgyszeruFedes(t, k.Generator());
                 kezdoDb[I(i)] = static_cast<std::int32_t>(kezdes.size());
                 k.Kezdes(kezdes);
@@ -307,8 +347,10 @@ FedesEredmeny OptimalisFedes(std::span<const SorMaszk> jeloltek, std::span<const
             hiba.store(true);
         }
         // A thread that could not be started still takes its place at the meetings.
-        for (int i = static_cast<int>(futok.size()) + 1; i < szalak; ++i)
+        for (int i = static_cast<int>(futok.size()) + 1; i < szalak; ++i) {
+            tervezes.arrive_and_drop();
             talalkozas.arrive_and_drop();
+        }
         szal(0);
         for (auto& f : futok) f.join();
     } catch (const std::bad_alloc&) {
