@@ -240,9 +240,9 @@ FedesEredmeny OptimalisFedes(std::span<const SorMaszk> jeloltek, std::span<const
                           (std::uint64_t{1} << 28);
         for (int i = 0; i < szalak; ++i) keresok[I(i)] = Portfolio(t, b, i);
 
-        // The group cover takes every variation for a candidate. Its designs are shared out
-        // among the threads; each depends on the seed and its size alone, so the split of the
-        // work does not change the result.
+        // The group cover needs every variation to be a candidate (no conditions). Its
+        // designs are shared out among the threads before the first round; each depends on
+        // the seed and its size alone, so how the work was shared does not change the rows.
         const bool teljes =
             static_cast<std::uint64_t>(t.Db()) == FedesMeretSzamitas(b.N, b.K, b.Hibapont).Jeloltek;
         const auto felosztasok =

@@ -1,14 +1,15 @@
 // The optimised reduction: the fewest rows it can find such that every candidate shares at
-// least K - e indices with one of them. It starts from the better of a given cover (the
-// engine's own passes) and a max-gain greedy cover, then drops one row at a time and
-// repairs the hole: by exchanges guided by candidate weights (`SulyozottFedes`) and by an
-// annealing walk (`OptimalisSeta`), a portfolio of threads that meet after every round of
-// a fixed amount of work. There the smallest complete cover is shared: a thread that has
-// been stuck above it for a while starts again from it, a few rows moved. (On covers of a
-// few rows with two or three error points one thread starts again from a fresh greedy
-// cover instead, whenever it has stopped gaining.) Rounds are counted in work, not time,
-// so a seed and a round count repeat a run exactly on any machine; Stop and the time
-// budget are looked at only between rounds, and never leave a hole.
+// least K - e indices with one of them. It starts from the best of a given cover (the
+// engine's own passes), a max-gain greedy cover and, without conditions, a group cover
+// (`CsoportFedes`), then drops one row at a time and repairs the hole: by exchanges guided
+// by candidate weights (`SulyozottFedes`) and by an annealing walk (`OptimalisSeta`), a
+// portfolio of threads that meet after every round of a fixed amount of work. There the
+// smallest complete cover is shared: a thread that has been stuck above it for a while
+// starts again from it, a few rows moved. (On covers of a few rows with two or three error
+// points one thread starts again from a fresh greedy cover instead, whenever it has
+// stopped gaining.) Rounds are counted in work, not time, so a seed and a round count
+// repeat a run exactly on any machine; Stop and the time budget are looked at only
+// between rounds, and never leave a hole.
 #pragma once
 
 #include <array>
