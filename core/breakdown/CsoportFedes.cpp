@@ -6,16 +6,6 @@
 #include "breakdown/FedoRendszer.h"
 
 namespace varion {
-namespace {
-
-std::uint64_t Binom(int n, int k) {
-    if (k < 0 || k > n) return 0;
-    std::uint64_t r = 1;
-    for (int i = 1; i <= k; ++i) r = r * static_cast<std::uint64_t>(n - k + i) / i;
-    return r;
-}
-
-} // namespace
 
 std::vector<std::vector<int>> CsoportFelosztasok(int n, int k, int hibapont) {
     const int t = k - hibapont;
@@ -33,8 +23,8 @@ std::vector<std::vector<int>> CsoportFelosztasok(int n, int k, int hibapont) {
         ki.push_back(std::move(meretek));
     }
     std::erase_if(ki, [&](const std::vector<int>& f) {
-        return std::ranges::any_of(
-            f, [&](int g) { return g > 64 || Binom(g, t) > FedoRendszerKorlat; });
+        return std::ranges::any_of(f,
+                                   [&](int g) { return g > k && !FedoRendszerElerheto(g, k, t); });
     });
     return ki;
 }

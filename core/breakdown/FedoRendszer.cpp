@@ -138,6 +138,10 @@ Maszk EgyBit(Maszk m, FedesVeletlen& g) {
 
 } // namespace
 
+bool FedoRendszerElerheto(int v, int k, int t) {
+    return t >= 1 && t <= k && k <= 8 && v >= 0 && v <= 64 && binom.c[v][t] <= FedoRendszerKorlat;
+}
+
 // Each round takes the row that holds the fewest t-subsets alone out and anneals until the
 // rows hold every t-subset again. A move takes an open t-subset and a row holding all but
 // one of its numbers, and exchanges one of the row's other numbers for the missing one. A
@@ -146,9 +150,8 @@ Maszk EgyBit(Maszk m, FedesVeletlen& g) {
 // the warmth to leave its basin.
 std::vector<std::uint64_t> FedoRendszer(int v, int k, int t, std::uint64_t mag,
                                         const std::atomic<bool>& stop, std::int64_t munka) {
-    if (t < 1 || t > v || v > 64 || k > 8 || t > k) return {};
-    if (v <= k) return {v == 64 ? ~Maszk{0} : Bit(v) - 1};
-    if (binom.c[v][t] > FedoRendszerKorlat) return {};
+    if (!FedoRendszerElerheto(v, k, t) || t > v) return {};
+    if (v <= k) return {Bit(v) - 1};
     constexpr std::array<double, 3> Homersekletek{0.25, 0.4, 0.6};
     // A round's steps grow with the t-subsets; a small design settles within a few
     // thousand, and four failures at every temperature end its search early.

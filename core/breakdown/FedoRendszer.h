@@ -15,10 +15,13 @@ inline constexpr std::uint64_t FedoRendszerKorlat = 100'000;
 // them): about half a second on one core, whatever the size.
 inline constexpr std::int64_t FedoRendszerMunka = 90'000'000;
 
+// Whether a design of k-subsets covering the t-subsets of v numbers is in reach: at most 64
+// numbers, 8 to a row, and `FedoRendszerKorlat` t-subsets.
+bool FedoRendszerElerheto(int v, int k, int t);
+
 // Rows as bit masks of numbers 0..v-1, each of exactly k numbers (of all v when v < k),
 // every t-subset inside one of them. Empty when there is no t-subset (t > v), when the
-// design is out of reach (v > 64, k > 8, t < 1, more than `FedoRendszerKorlat` t-subsets)
-// or when `stop` was set.
+// design is out of reach or when `stop` was set.
 std::vector<std::uint64_t> FedoRendszer(int v, int k, int t, std::uint64_t mag,
                                         const std::atomic<bool>& stop,
                                         std::int64_t munka = FedoRendszerMunka);
