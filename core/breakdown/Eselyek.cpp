@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "breakdown/Kombinacio.h"
 #include "breakdown/TalalatMag.h"
 #include "breakdown/UBontMegsz.h"
 #include "game/Jatek.h"
@@ -113,13 +114,7 @@ EselyEredmeny Eselyek(const BontasAdat& b, Folyamat* f, int maxSzam) {
                 for (int o = legjobb; o < osztalyDb; ++o) p[static_cast<std::size_t>(o)] += w;
             }
             if (f) f->Kesz.fetch_add(1, std::memory_order_relaxed);
-            // Next subset.
-            int i = s - 1;
-            while (i >= 0 && idx[static_cast<std::size_t>(i)] == n - s + i) --i;
-            if (i < 0) break;
-            ++idx[static_cast<std::size_t>(i)];
-            for (int j = i + 1; j < s; ++j)
-                idx[static_cast<std::size_t>(j)] = idx[static_cast<std::size_t>(j - 1)] + 1;
+            if (!KovetkezoKombinacio(idx, n)) break;
         }
     }
     for (int o = 0; o < osztalyDb; ++o) {

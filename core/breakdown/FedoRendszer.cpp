@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "breakdown/FedesVeletlen.h"
+#include "breakdown/Kombinacio.h"
 
 namespace varion {
 namespace {
@@ -40,11 +41,7 @@ template <class F> void Reszhalmazok(Maszk sor, Maszk kell, int t, F&& f) {
         Maszk m = kell;
         for (int i = 0; i < hiany; ++i) m |= Bit(szabad[c[i]]);
         f(m);
-        int i = hiany - 1;
-        while (i >= 0 && c[i] == n - hiany + i) --i;
-        if (i < 0) return;
-        ++c[i];
-        for (int j = i + 1; j < hiany; ++j) c[j] = c[j - 1] + 1;
+        if (!KovetkezoKombinacio(std::span(c).first(static_cast<std::size_t>(hiany)), n)) return;
     }
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "breakdown/Kombinacio.h"
+
 namespace varion {
 namespace {
 
@@ -20,11 +22,7 @@ template <class F> void Reszhalmazok(const std::uint32_t (*ertek)[8], int len, i
         std::uint32_t rang = 0;
         for (int i = 0; i < s; ++i) rang += ertek[poz[i]][i];
         f(rang);
-        int i = s - 1;
-        while (i >= 0 && poz[i] == len - s + i) --i;
-        if (i < 0) return;
-        ++poz[i];
-        for (int j = i + 1; j < s; ++j) poz[j] = poz[j - 1] + 1;
+        if (!KovetkezoKombinacio(std::span(poz, static_cast<std::size_t>(s)), len)) return;
     }
 }
 
