@@ -35,6 +35,9 @@ private:
     void Hozzaad(std::int32_t j);
     void Elvesz(std::int32_t j);
     void Kivesz(std::int32_t c);
+    // c is covered by row j alone / no longer.
+    void Sajat(std::int32_t c, std::int32_t j);
+    void NemSajat(std::int32_t c, std::int32_t j);
     std::int64_t Veszteseg(std::int32_t j, const SorMaszk& helyette, std::int64_t korlat);
     std::int64_t Veszteseg(std::int32_t j);
     std::int64_t Nyereseg(std::int32_t j);
@@ -52,9 +55,11 @@ private:
     bool hul_;
     FedesVeletlen g_;
     // Per candidate: how many rows cover it, the xor of their indices (the single one when
-    // one covers it) and its place in the hole list (-1 when covered); as a row, the
-    // candidates it alone covers.
+    // one covers it) and its place in the hole list (-1 when covered); as a row, how many
+    // candidates it alone covers, and their list (linked through the candidates: each is
+    // covered alone by one row at most).
     std::vector<std::int32_t> db_, xor_, hely_, veszt_;
+    std::vector<std::int32_t> sajatFej_, sajatKov_, sajatElo_;
     std::vector<std::int32_t> fedetlen_, jegyek_, legjobb_, rovid_;
     std::int64_t munka_ = 0;
 };
