@@ -1,6 +1,7 @@
 #include "draws/Nyeremenyek.h"
 
 #include <algorithm>
+#include <iterator>
 #include <system_error>
 
 #include "draws/HuzasAdatbazis.h"
@@ -109,9 +110,14 @@ int NyeremenyTar::Osszefesules(std::span<const HuzasNyeremeny> uj) {
                                 [](const auto& a, const auto& b) { return Kulcs(a) == Kulcs(b); }),
                     hozza.end());
         valtozott += static_cast<int>(hozza.size());
-        const auto kozep = huzasok_.insert(huzasok_.end(), hozza.begin(), hozza.end());
-        std::inplace_merge(huzasok_.begin(), kozep, huzasok_.end(),
-                           [](const auto& a, const auto& b) { return Kulcs(a) < Kulcs(b); });
+        // A merge into a new list: the standard library's in-place merge goes through a
+        // deprecated buffer routine that warns under clang.
+        std::vector<HuzasNyeremeny> osszes;
+        osszes.reserve(huzasok_.size() + hozza.size());
+        std::merge(huzasok_.begin(), huzasok_.end(), hozza.begin(), hozza.end(),
+                   std::back_inserter(osszes),
+                   [](const auto& a, const auto& b) { return Kulcs(a) < Kulcs(b); });
+        huzasok_ = std::move(osszes);
     }
     return valtozott;
 }

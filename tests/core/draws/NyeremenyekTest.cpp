@@ -56,6 +56,11 @@ TEST(Nyeremenyek, OsszefesulesAzIsmertetMegtartjaAzUjHetetBeszurja) {
     EXPECT_EQ(ny.Keres(2020, 5)->Osztaly[4], (OsztalyNyeremeny{100, 2000}));
     ASSERT_EQ(ny.Huzasok().size(), 2u);
     EXPECT_EQ(ny.Huzasok()[0].Ev, 2019) << "kept in ascending weeks";
+    // A week between the known ones goes between them.
+    EXPECT_EQ(ny.Osszefesules(std::vector{HuzasNyeremeny{2020, 1, {}}}), 1);
+    ASSERT_EQ(ny.Huzasok().size(), 3u);
+    EXPECT_EQ(ny.Huzasok()[1].Het, 1);
+    EXPECT_EQ(ny.Keres(2020, 5)->Osztaly[2], (OsztalyNyeremeny{3, 500000}));
     // Unsound records are not taken.
     HuzasNyeremeny rossz{2021, 60, {}};
     HuzasNyeremeny nyertesNelkul{2021, 1, {}};
