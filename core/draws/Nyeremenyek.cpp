@@ -19,6 +19,14 @@ long long Kulcs(int ev, int het) {
 long long Kulcs(const HuzasNyeremeny& h) {
     return Kulcs(h.Ev, h.Het);
 }
+bool KorabbiHet(const HuzasNyeremeny& a, const HuzasNyeremeny& b) {
+    return Kulcs(a) < Kulcs(b);
+}
+// The first stored week not before key k (the week itself when it is stored).
+template <class Lista> auto HetHelye(Lista& huzasok, long long k) {
+    return std::lower_bound(huzasok.begin(), huzasok.end(), k,
+                            [](const HuzasNyeremeny& h, long long k) { return Kulcs(h) < k; });
+}
 
 } // namespace
 
@@ -75,9 +83,7 @@ NyeremenyTar::NyeremenyTar(int jatek) : jatek_(JatekAdat(jatek).Jatek) {}
 
 const HuzasNyeremeny* NyeremenyTar::Keres(int ev, int het) const {
     const long long k = Kulcs(ev, het);
-    const auto it =
-        std::lower_bound(huzasok_.begin(), huzasok_.end(), k,
-                         [](const HuzasNyeremeny& h, long long k) { return Kulcs(h) < k; });
+    const auto it = HetHelye(huzasok_, k);
     return it != huzasok_.end() && Kulcs(*it) == k ? &*it : nullptr;
 }
 
@@ -87,9 +93,7 @@ int NyeremenyTar::Osszefesules(std::span<const HuzasNyeremeny> uj) {
     for (const auto& h : uj) {
         if (!NyeremenyHiba(jatek_, h).empty()) continue;
         const long long k = Kulcs(h);
-        const auto it =
-            std::lower_bound(huzasok_.begin(), huzasok_.end(), k,
-                             [](const HuzasNyeremeny& x, long long k) { return Kulcs(x) < k; });
+        const auto it = HetHelye(huzasok_, k);
         if (it == huzasok_.end() || Kulcs(*it) != k) {
             hozza.push_back(h);
             continue;
@@ -104,8 +108,7 @@ int NyeremenyTar::Osszefesules(std::span<const HuzasNyeremeny> uj) {
         }
     }
     if (!hozza.empty()) {
-        std::sort(hozza.begin(), hozza.end(),
-                  [](const auto& a, const auto& b) { return Kulcs(a) < Kulcs(b); });
+        std::sort(hozza.begin(), hozza.end(), KorabbiHet);
         hozza.erase(std::unique(hozza.begin(), hozza.end(),
                                 [](const auto& a, const auto& b) { return Kulcs(a) == Kulcs(b); }),
                     hozza.end());
@@ -115,8 +118,7 @@ int NyeremenyTar::Osszefesules(std::span<const HuzasNyeremeny> uj) {
         std::vector<HuzasNyeremeny> osszes;
         osszes.reserve(huzasok_.size() + hozza.size());
         std::merge(huzasok_.begin(), huzasok_.end(), hozza.begin(), hozza.end(),
-                   std::back_inserter(osszes),
-                   [](const auto& a, const auto& b) { return Kulcs(a) < Kulcs(b); });
+                   std::back_inserter(osszes), KorabbiHet);
         huzasok_ = std::move(osszes);
     }
     return valtozott;
